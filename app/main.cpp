@@ -1,0 +1,3 @@
+#include "windows/game.h"
+
+int main(int argc, char** argv) { return windows::runGame(argc, argv); }

@@ -1,0 +1,40 @@
+#include "guard.h"
+
+#include "engine/fault.h"
+
+namespace frame {
+
+namespace {
+FaultInjection* g_injection = nullptr;
+}
+
+void setFaultInjection(FaultInjection* injection) { g_injection = injection; }
+FaultInjection* faultInjection() { return g_injection; }
+
+std::string errorReportText(std::string_view description, std::string_view location, int step) {
+    std::string text;
+    text += description;
+    text += "\r\n";
+    text += location;
+    text += "at line ";
+    text += std::to_string(step);
+    text += "\r\r";
+    text += "Please email screenshot of this message to ";
+    text += kSupportAddress;
+    return text;
+}
+
+void Guard::inject() const {
+    if (g_injection && g_injection->shouldFault(location_, current_))
+        throw engine::Fault(kInjectedFault);
+}
+
+void Guard::report(std::string_view description) {
+    boxes_.show({QString::fromUtf8(kErrorTitle.data(), qsizetype(kErrorTitle.size())),
+                 QString::fromStdString(errorReportText(description, location_, current_)),
+                 MessageIcon::Exclamation});
+    // The box may have been closed by the application ending.
+    if (ending_.ended()) throw ApplicationEnded{};
+}
+
+}  // namespace frame

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <exception>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "ending.h"
+#include "messages.h"
+
+namespace frame {
+
+inline constexpr std::string_view kSupportAddress = "support@quillory.example";
+inline constexpr std::string_view kErrorTitle = "Application Error";
+
+// The report text, to the character: description, CR LF, the location text
+// (it ends with a blank), "at line ", the step, two CRs, the e-mail request.
+std::string errorReportText(std::string_view description, std::string_view location, int step);
+
+// Lets a test make one step of one guarded procedure fail. Unset in the
+// program, where the check is a single null test per step.
+class FaultInjection {
+public:
+    virtual ~FaultInjection() = default;
+    virtual bool shouldFault(std::string_view location, int step) = 0;
+};
+void setFaultInjection(FaultInjection* injection);
+FaultInjection* faultInjection();
+inline constexpr const char* kInjectedFault = "Injected fault";
+
+// Thrown through a procedure once the application has ended, so that nothing
+// after the ending runs; Guarded::run() stops it before it reaches Qt.
+struct ApplicationEnded {};
+
+// The error guard of an event procedure: each numbered step runs inside it, a
+// fault is reported once in an "Application Error" box and the procedure goes
+// on with the next step. A failed condition runs the branch it guards.
+class Guard {
+public:
+    Guard(std::string_view location, MessageBoxes& boxes, const Ending& ending)
+        : location_(location), boxes_(boxes), ending_(ending) {}
+
+    template <class F>
+    void step(int number, F&& f) {
+        begin(number);
+        try {
+            inject();
+            std::forward<F>(f)();
+        } catch (const ApplicationEnded&) {
+            throw;
+        } catch (const std::exception& e) {
+            report(e.what());
+        } catch (...) {
+            report("Unknown error");
+        }
+    }
+
+    template <class F>
+    bool test(int number, F&& f) {
+        begin(number);
+        try {
+            inject();
+            return static_cast<bool>(std::forward<F>(f)());
+        } catch (const ApplicationEnded&) {
+            throw;
+        } catch (const std::exception& e) {
+            report(e.what());
+        } catch (...) {
+            report("Unknown error");
+        }
+        return true;
+    }
+
+    int currentStep() const { return current_; }
+    std::string_view location() const { return location_; }
+
+    // Runs a guarded procedure body; an ending inside it stops it quietly.
+    template <class F>
+    static void run(std::string_view location, MessageBoxes& boxes, const Ending& ending, F&& body) {
+        if (ending.ended()) return;
+        Guard g(location, boxes, ending);
+        try {
+            std::forward<F>(body)(g);
+        } catch (const ApplicationEnded&) {
+        }
+    }
+
+private:
+    void begin(int number) {
+        if (ending_.ended()) throw ApplicationEnded{};
+        current_ = number;
+    }
+    void inject() const;
+    void report(std::string_view description);
+
+    std::string_view location_;
+    MessageBoxes& boxes_;
+    const Ending& ending_;
+    int current_ = 0;
+};
+
+// The location texts of the guarded procedures.
+namespace where {
+inline constexpr std::string_view kForm1EndGame = "in Quillory2021/08/31.Form1.PushButton8_Click ";
+inline constexpr std::string_view kForm1Next = "in Quillory2021/08/31.Form1.chkNext_Click ";
+inline constexpr std::string_view kForm1Activate = "in Quillory2021/08/31.Form1.Form_Activate ";
+inline constexpr std::string_view kForm1Load = "in Quillory2021/08/31.Form1.Form_Load ";
+inline constexpr std::string_view kForm1KeyPress = "in Quillory2021/08/31.Form1.txtAnswer_KeyPress ";
+inline constexpr std::string_view kForm1Timer = "in Quillory2021/08/31.Form1.Timer1 ";
+inline constexpr std::string_view kForm1Answer = "in Quillory2021/08/31.Form1.Answer ";
+inline constexpr std::string_view kForm2Exit = "in Quillory2021/08/31.Form2.PushButton1_Click ";
+inline constexpr std::string_view kForm2PlayAgain = "in Quillory2021/08/31.Form2.PushButton8_Click ";
+inline constexpr std::string_view kForm2Load = "in Quillory2021/08/31.Form2.Form_Load ";
+}  // namespace where
+
+}  // namespace frame

@@ -1,0 +1,38 @@
+#include "check_box.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+
+namespace windows {
+
+CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+}
+
+void CheckBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    QRect indicator = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, this);
+    indicator.moveTop((height() - indicator.height()) / 2);
+    QStyleOptionButton box = opt;
+    box.rect = indicator;
+    style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &p, this);
+
+    const int gap = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &opt, this);
+    const QRect textRect(indicator.right() + 1 + gap, 0, width() - indicator.right() - 1 - gap,
+                         height());
+    style()->drawItemText(&p, textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                          palette(), isEnabled(), text(), QPalette::WindowText);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = p.boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                                    text())
+                         .adjusted(-1, 0, 1, 0);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
+}
+
+}  // namespace windows

@@ -1,0 +1,229 @@
+#include "controls.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpressionValidator>
+#include <QStyleOptionProgressBar>
+
+namespace windows {
+
+void placeTwips(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(twips(left), twips(top), twips(width), twips(height));
+}
+
+QFont fontOf(const char* family, double points, bool bold) {
+    QFont f(QString::fromLatin1(family));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+std::optional<int> characterCode(const QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return std::nullopt;  // focus navigation, not a character
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.isEmpty()) return std::nullopt;
+    return int(text.at(0).unicode());
+}
+
+// ---------------------------------------------------------------- PushButton
+
+PushButton::PushButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    setMouseTracking(true);
+    setAutoDefault(false);
+    connect(this, &QAbstractButton::clicked, this, &PushButton::runClick);
+}
+
+void PushButton::setValue(int value) {
+    if (value == 0 || pressing_ || !isEnabled()) return;
+    click();
+}
+
+void PushButton::runClick() {
+    pressing_ = true;
+    emit clickEvent();
+    pressing_ = false;
+}
+
+void PushButton::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved();
+    QPushButton::mouseMoveEvent(event);
+}
+
+void PushButton::keyPressEvent(QKeyEvent* event) {
+    if (!keyboardPress_) {
+        event->ignore();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void PushButton::keyReleaseEvent(QKeyEvent* event) {
+    if (!keyboardPress_) {
+        event->ignore();
+        return;
+    }
+    QPushButton::keyReleaseEvent(event);
+}
+
+// --------------------------------------------------------------- ProgressBar
+
+ProgressBar::ProgressBar(QWidget* parent) : QProgressBar(parent) {
+    setTextVisible(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ProgressBar::setText(const QString& text) {
+    if (text == text_) return;
+    text_ = text;
+    update();
+}
+
+void ProgressBar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QStyleOptionProgressBar opt;
+    initStyleOption(&opt);
+    opt.textVisible = false;
+    opt.text.clear();
+    if (opt.maximum <= opt.minimum) {
+        // An empty range would draw the busy animation; show an empty bar.
+        opt.minimum = 0;
+        opt.maximum = 1;
+        opt.progress = 0;
+    }
+    style()->drawControl(QStyle::CE_ProgressBar, &opt, &p, this);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.setFont(font());
+    p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text_);
+}
+
+// ----------------------------------------------------------------- AnswerBox
+
+AnswerBox::AnswerBox(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(kMaxLength);
+    // [0-9] is ASCII only: digits of other scripts are refused as well.
+    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+    setAlignment(Qt::AlignCenter);
+    setDragEnabled(false);
+}
+
+void AnswerBox::keyPressEvent(QKeyEvent* event) {
+    if (const auto code = characterCode(event); code && keyPress) {
+        int c = *code;
+        keyPress(c);
+        if (c == 0) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// ----------------------------------------------------------- OperatorPicture
+
+OperatorPicture::OperatorPicture(engine::Operator op, QWidget* parent) : QWidget(parent), op_(op) {
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+}
+
+void OperatorPicture::paintSign(QPainter& p, const QRectF& box, engine::Operator op) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = std::min(box.width(), box.height());
+    const QPointF c = box.center();
+    const double arm = s * 0.36;
+    const double stroke = s * 0.16;
+    QPen pen(QColor(20, 40, 120), stroke, Qt::SolidLine, Qt::RoundCap);
+    p.setPen(pen);
+    using engine::Operator;
+    switch (op) {
+    case Operator::Addition:
+        p.drawLine(QPointF(c.x() - arm, c.y()), QPointF(c.x() + arm, c.y()));
+        p.drawLine(QPointF(c.x(), c.y() - arm), QPointF(c.x(), c.y() + arm));
+        break;
+    case Operator::Subtraction:
+        p.drawLine(QPointF(c.x() - arm, c.y()), QPointF(c.x() + arm, c.y()));
+        break;
+    case Operator::Multiplication: {
+        const double d = arm * 0.78;
+        p.drawLine(QPointF(c.x() - d, c.y() - d), QPointF(c.x() + d, c.y() + d));
+        p.drawLine(QPointF(c.x() - d, c.y() + d), QPointF(c.x() + d, c.y() - d));
+        break;
+    }
+    case Operator::Division: {
+        p.drawLine(QPointF(c.x() - arm, c.y()), QPointF(c.x() + arm, c.y()));
+        p.setPen(Qt::NoPen);
+        p.setBrush(pen.color());
+        const double r = stroke * 0.62;
+        p.drawEllipse(QPointF(c.x(), c.y() - arm * 0.7), r, r);
+        p.drawEllipse(QPointF(c.x(), c.y() + arm * 0.7), r, r);
+        break;
+    }
+    }
+    p.restore();
+}
+
+void OperatorPicture::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    paintSign(p, QRectF(rect()), op_);
+}
+
+// --------------------------------------------------------------------- icons
+
+namespace {
+QPixmap drawIcon(int size, const std::function<void(QPainter&, double)>& draw) {
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p, size);
+    return pm;
+}
+}  // namespace
+
+QIcon applicationIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(drawIcon(size, [](QPainter& p, double s) {
+            // A green flash card with a blue plus, as on the game's panel.
+            const QRectF card(s * 0.06, s * 0.14, s * 0.88, s * 0.72);
+            p.setPen(QPen(QColor(40, 90, 40), std::max(1.0, s / 32)));
+            p.setBrush(QColor(128, 255, 128));
+            p.drawRoundedRect(card, s * 0.1, s * 0.1);
+            OperatorPicture::paintSign(p, card.adjusted(s * 0.2, s * 0.1, -s * 0.2, -s * 0.1),
+                                       engine::Operator::Addition);
+        }));
+    }
+    return icon;
+}
+
+QIcon nextButtonIcon() {
+    QIcon icon;
+    for (int size : {32, 64}) {
+        icon.addPixmap(drawIcon(size, [](QPainter& p, double s) {
+            QPainterPath arrow;
+            arrow.moveTo(s * 0.25, s * 0.15);
+            arrow.lineTo(s * 0.85, s * 0.5);
+            arrow.lineTo(s * 0.25, s * 0.85);
+            arrow.closeSubpath();
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(30, 120, 30));
+            p.drawPath(arrow);
+        }));
+    }
+    return icon;
+}
+
+}  // namespace windows

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "engine/quiz.h"
+
+class QKeyEvent;
+
+namespace windows {
+
+// Positions and sizes of the window layouts are in twips; 15 twips make one
+// logical pixel, and Qt's high-DPI scaling takes it from there.
+inline int twips(int t) { return (t + 7) / 15; }
+void placeTwips(QWidget* w, int left, int top, int width, int height);
+
+QFont fontOf(const char* family, double points, bool bold);
+
+// The character code a key press carries (Enter 13, Backspace 8, Escape 27,
+// else the first character of its text), or none for keys that type nothing.
+std::optional<int> characterCode(const QKeyEvent* event);
+
+// The command button. Its value reads false at rest; setting it to 1 presses
+// it, and the click handler has run to its end when setValue() returns. A
+// disabled button, or one already being pressed, takes no press.
+class PushButton final : public QPushButton {
+    Q_OBJECT
+public:
+    PushButton(const QString& caption, QWidget* parent);
+
+    bool value() const { return pressing_; }
+    void setValue(int value);
+
+    // A button the player never sees must not be pressed by Space either.
+    void setKeyboardPress(bool on) { keyboardPress_ = on; }
+
+signals:
+    void clickEvent();
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void runClick();
+    bool pressing_ = false;
+    bool keyboardPress_ = true;
+};
+
+// A progress bar whose text is its own: shown as set whatever the range and
+// value (QProgressBar would empty it at a range of 0..0 and expand %p, %v, %m).
+class ProgressBar final : public QProgressBar {
+    Q_OBJECT
+public:
+    explicit ProgressBar(QWidget* parent);
+    QString text() const override { return text_; }
+    void setText(const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString text_;
+};
+
+// The answer box. Only ASCII digits may stand in it, whatever route the text
+// takes (keys, pasting, dropping, input methods); the key handler decides
+// about each typed character before the box sees it.
+class AnswerBox final : public QLineEdit {
+    Q_OBJECT
+public:
+    static constexpr int kMaxLength = 6;
+    explicit AnswerBox(QWidget* parent);
+
+    // Called with each typed character code; setting it to 0 discards the key.
+    std::function<void(int& code)> keyPress;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// An operator's picture, drawn as vectors so that it is sharp at any scale.
+class OperatorPicture final : public QWidget {
+    Q_OBJECT
+public:
+    OperatorPicture(engine::Operator op, QWidget* parent);
+    engine::Operator op() const { return op_; }
+    static void paintSign(QPainter& p, const QRectF& box, engine::Operator op);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    engine::Operator op_;
+};
+
+// The application icon and the Start/Next button's picture, drawn in code.
+QIcon applicationIcon();
+QIcon nextButtonIcon();
+
+}  // namespace windows

@@ -1,0 +1,175 @@
+#include "form2.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include "engine/fault.h"
+#include "form1.h"
+#include "frame/guard.h"
+#include "frame/main_module.h"
+
+namespace windows {
+
+namespace {
+using frame::Guard;
+namespace where = frame::where;
+
+const QColor kRightTint(200, 240, 200);
+const QColor kWrongTint(250, 210, 210);
+constexpr int kVerdictColumn = 4;
+}  // namespace
+
+Form2::Form2(Form1& main, const frame::Seams& seams)
+    : QWidget(nullptr), main_(main), seams_(seams), pointer_(this) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Summary"));
+    setFixedSize(twips(9000), twips(4845));
+    setFont(fontOf("Arial", 9, true));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setMouseTracking(true);
+
+    ListView1 = new QTreeWidget(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setFont(fontOf("Arial", 12, true));
+    ListView1->setRootIsDecorated(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setAlternatingRowColors(true);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setColumnCount(0);
+    ListView1->header()->setSectionsMovable(false);
+    ListView1->header()->setStretchLastSection(false);
+    ListView1->viewport()->setMouseTracking(true);
+    placeTwips(ListView1, 120, 600, 8760, 3615);
+
+    Label1 = new QLabel(QStringLiteral("Question "), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(fontOf("Arial", 14.25, true));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFrameShape(QFrame::Box);
+    Label1->setFrameShadow(QFrame::Plain);
+    Label1->setAutoFillBackground(false);
+    placeTwips(Label1, 120, 120, 8775, 375);
+
+    PushButton8 = new PushButton(QStringLiteral("Play Again"), this);
+    PushButton8->setObjectName(QStringLiteral("PushButton8"));
+    PushButton8->setFont(fontOf("Arial", 11.25, true));
+    placeTwips(PushButton8, 120, 4320, 4320, 405);
+
+    PushButton1 = new PushButton(QStringLiteral("Exit Application"), this);
+    PushButton1->setObjectName(QStringLiteral("PushButton1"));
+    PushButton1->setFont(fontOf("Arial", 11.25, true));
+    placeTwips(PushButton1, 4560, 4320, 4320, 405);
+
+    QWidget::setTabOrder(ListView1, PushButton8);
+    QWidget::setTabOrder(PushButton8, PushButton1);
+
+    connect(PushButton8, &PushButton::clickEvent, this, &Form2::PushButton8_Click);
+    connect(PushButton1, &PushButton::clickEvent, this, &Form2::PushButton1_Click);
+    for (PushButton* b : {PushButton8, PushButton1})
+        connect(b, &PushButton::mouseMoved, this,
+                [this] { pointer_.moveOver(frame::PointerMode::Custom); });
+    ListView1->viewport()->installEventFilter(this);
+
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+void Form2::Form_Load() {
+    Guard::run(where::kForm2Load, seams_.boxes, seams_.ending, [&](Guard& g) {
+        g.step(100, [&] { frame::systemColourPass(this); });
+        g.step(102, [&] { setWindowIcon(applicationIcon()); });
+        const QString hand = frame::handPointerPath(seams_.appFolder);
+        if (g.test(104, [&] { return frame::FileExists(hand); }))
+            g.step(106, [&] { pointer_.setCustomImage(frame::loadHandPointer(hand)); });
+        const std::array<const char*, 5> headers{"No.", "Math problems", " Your Answer",
+                                                 "Correct Answer", "Result"};
+        for (int i = 0; i < 5; ++i)
+            g.step(108 + 2 * i, [&] { addColumn(QString::fromLatin1(headers[i])); });
+        constexpr std::array<int, 5> widths{1000, 2000, 2000, 2000, 1500};
+        for (int i = 0; i < 5; ++i)
+            g.step(118 + 2 * i, [&] {
+                if (i >= ListView1->columnCount()) throw engine::Fault("Index out of bounds");
+                ListView1->setColumnWidth(i, twips(widths[i]));
+            });
+    });
+}
+
+void Form2::addColumn(const QString& header) {
+    const int n = ListView1->columnCount();
+    ListView1->setColumnCount(n + 1);
+    ListView1->headerItem()->setText(n, header);
+    ListView1->headerItem()->setTextAlignment(n, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+SummaryRow Form2::addRow(const QString& text) {
+    auto* item = new QTreeWidgetItem(ListView1, QStringList{text});
+    ListView1->scrollToItem(item);
+    return {item, generation_};
+}
+
+void Form2::setSubItem(const SummaryRow& row, int index, const QString& text) {
+    if (!row.item) throw engine::Fault("Object variable not set");
+    if (index < 1 || index >= ListView1->columnCount()) throw engine::Fault("Index out of bounds");
+    // A row the list has since dropped is no longer anywhere to be seen.
+    if (row.generation != generation_) return;
+    row.item->setText(index, text);
+    if (index == kVerdictColumn) {
+        // The tint helps a child find the wrong answers; the word still says it.
+        if (text == QLatin1String("Correct!"))
+            row.item->setBackground(index, kRightTint);
+        else if (text == QLatin1String("Wrong!"))
+            row.item->setBackground(index, kWrongTint);
+    }
+}
+
+void Form2::PushButton8_Click() {
+    Guard::run(where::kForm2PlayAgain, seams_.boxes, seams_.ending, [&](Guard& g) {
+        g.step(100, [&] { main_.NumProb = 0; });
+        g.step(102, [&] { main_.NumRight = 0; });
+        g.step(104, [&] { main_.NumWrong = 0; });
+        g.step(106, [&] { main_.lblscore->setText(QStringLiteral("0")); });
+        g.step(108, [&] {
+            ListView1->clear();
+            ++generation_;
+        });
+        g.step(110, [&] { hide(); });
+        g.step(112, [&] { main_.show(); });
+    });
+}
+
+void Form2::PushButton1_Click() {
+    Guard::run(where::kForm2Exit, seams_.boxes, seams_.ending,
+               [&](Guard& g) { g.step(100, [&] { seams_.ending.end(); }); });
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}
+
+void Form2::Form_Unload() { seams_.ending.end(); }
+
+void Form2::mouseMoveEvent(QMouseEvent* event) {
+    if (!childAt(event->position().toPoint())) pointer_.moveOver(frame::PointerMode::Default);
+    QWidget::mouseMoveEvent(event);
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && watched == ListView1->viewport())
+        pointer_.moveOver(frame::PointerMode::Default);
+    return false;
+}
+
+}  // namespace windows

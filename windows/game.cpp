@@ -1,0 +1,33 @@
+#include "game.h"
+
+#include <QApplication>
+
+#include "engine/uniform_source.h"
+#include "form1.h"
+#include "frame/main_module.h"
+#include "frame/seams.h"
+#include "frame/startup.h"
+
+namespace windows {
+
+int runGame(int argc, char** argv) {
+    static std::vector<char*> args = frame::qtArguments(argc, argv);
+    static int qtArgc = 1;
+    QApplication app(qtArgc, args.data());
+    // Only the game's own ending closes it; hiding the main window for the
+    // summary must not look like the last window closing.
+    app.setQuitOnLastWindowClosed(false);
+    frame::installFontSubstitutes();
+
+    frame::ModalMessageBoxes boxes;
+    frame::ProcessEnding ending;
+    engine::Mt19937Source random;
+    const frame::Seams seams{boxes, ending, random, &frame::secondsSinceMidnightNow,
+                             frame::applicationFolder()};
+    Form1 form(seams);
+    form.Form_Load();
+    form.showCentred();
+    return app.exec();
+}
+
+}  // namespace windows
