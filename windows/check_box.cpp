@@ -7,6 +7,10 @@ namespace windows {
 
 CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {
     setMouseTracking(true);
+    // A button paints with the button colour by default; a check box of the
+    // game has the window's background behind it.
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::WindowText);
     setAutoFillBackground(true);
 }
 

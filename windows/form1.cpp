@@ -224,7 +224,6 @@ void Form1::showEvent(QShowEvent* event) {
     // sends later (switching applications, a message box closing) are not.
     activationPending_ = true;
     activateWindow();
-    raise();
     QMetaObject::invokeMethod(this, &Form1::runPendingActivation, Qt::QueuedConnection);
 }
 

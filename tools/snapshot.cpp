@@ -1,0 +1,212 @@
+// Renders the game's windows in named states to PNG files, offscreen, so that
+// a developer can hold them against the layout. Not part of the game, which
+// reads no command line.
+//
+//   snapshot OUTDIR [STATE...]      (no STATE: all of them)
+//   QT_SCALE_FACTOR=2 snapshot OUTDIR   renders at a scale of 2
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "engine/uniform_source.h"
+#include "frame/ending.h"
+#include "frame/main_module.h"
+#include "frame/messages.h"
+#include "frame/seams.h"
+#include "windows/form1.h"
+#include "windows/form2.h"
+
+namespace {
+
+class QuietEnding final : public frame::Ending {};
+
+// One game in a folder of its own, with the program's start-up and nothing
+// that waits on the player.
+struct Scene {
+    explicit Scene(bool skinned = false) {
+        if (skinned) {
+            QDir(folder.path()).mkpath(QStringLiteral("x"));
+            QFile skin(folder.filePath(QStringLiteral("x/o.cjs")));
+            if (skin.open(QIODevice::WriteOnly)) skin.write("skin");
+        }
+        seams = std::make_unique<frame::Seams>(
+            frame::Seams{boxes, ending, random, [] { return 45296.25; }, folder.path()});
+        form = std::make_unique<windows::Form1>(*seams);
+        form->Form_Load();
+        random.seed(7);
+    }
+    void showAndActivate() {
+        form->showCentred();
+        settle();
+    }
+    static void settle() {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+    void answer(bool right) {
+        windows::AnswerBox* box = form->txtanswer;
+        box->setText(QString::number(form->correctAnswer() + (right ? 0 : 1)));
+        int enter = 13;
+        form->txtanswer_KeyPress(enter);
+        settle();
+    }
+
+    QTemporaryDir folder;
+    frame::RecordedMessageBoxes boxes;
+    QuietEnding ending;
+    engine::Mt19937Source random;
+    std::unique_ptr<frame::Seams> seams;
+    std::unique_ptr<windows::Form1> form;
+};
+
+// A state "before activation" is grabbed without running the event loop, which
+// would let the activation open Question 1.
+bool save(QWidget* w, const QString& path, bool settleFirst = true) {
+    if (settleFirst) Scene::settle();
+    const QPixmap shot = w->grab();
+    const bool ok = shot.save(path, "PNG");
+    std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "FAILED", qPrintable(path), shot.width(),
+                shot.height());
+    return ok;
+}
+
+void tickBoxes(std::initializer_list<windows::CheckBox*> on,
+               std::initializer_list<windows::CheckBox*> off) {
+    // Clicks, so that the option rules run as for a player.
+    for (auto* b : on)
+        if (!b->isChecked()) b->click();
+    for (auto* b : off)
+        if (b->isChecked()) b->click();
+}
+
+using Render = std::function<bool(const QString& out)>;
+
+std::map<QString, Render> states() {
+    std::map<QString, Render> all;
+    all["main-loaded"] = [](const QString& out) {
+        Scene s;
+        s.form->showCentred();
+        return save(s.form.get(), out, false);
+    };
+    all["main-skinned"] = [](const QString& out) {
+        Scene s(true);
+        s.showAndActivate();
+        return save(s.form.get(), out);
+    };
+    const char* opNames[] = {"add", "sub", "mul", "div"};
+    const char* levelNames[] = {"easy", "medium", "hard"};
+    for (int op = 0; op < 4; ++op)
+        for (int lv = 0; lv < 3; ++lv) {
+            const QString name = QStringLiteral("question-%1-%2").arg(opNames[op], levelNames[lv]);
+            all[name] = [op, lv](const QString& out) {
+                Scene s;
+                auto& f = *s.form;
+                const auto ops = f.operatorBoxes();
+                const auto levels = f.levelBoxes();
+                // Tick the wanted boxes first, so that no group is ever empty.
+                tickBoxes({ops[op], levels[lv]}, {});
+                for (int i = 0; i < 4; ++i)
+                    if (i != op) tickBoxes({}, {ops[i]});
+                for (int i = 0; i < 3; ++i)
+                    if (i != lv) tickBoxes({}, {levels[i]});
+                s.showAndActivate();
+                return save(&f, out);
+            };
+        }
+    all["multi-before"] = [](const QString& out) {
+        Scene s;
+        tickBoxes({s.form->Check2, s.form->Check3}, {});
+        s.form->showCentred();
+        return save(s.form.get(), out, false);
+    };
+    all["multi-picked"] = [](const QString& out) {
+        Scene s;
+        tickBoxes({s.form->Check2, s.form->Check3, s.form->Check4}, {});
+        s.showAndActivate();
+        return save(s.form.get(), out);
+    };
+    all["judged-right"] = [](const QString& out) {
+        Scene s;
+        s.showAndActivate();
+        s.answer(true);
+        return save(s.form.get(), out);
+    };
+    all["judged-wrong"] = [](const QString& out) {
+        Scene s;
+        s.showAndActivate();
+        s.answer(false);
+        return save(s.form.get(), out);
+    };
+    all["countdown-4"] = [](const QString& out) {
+        Scene s;
+        s.showAndActivate();
+        for (int i = 0; i < 4; ++i) s.form->Timer1_Timer();
+        return save(s.form.get(), out);
+    };
+    all["timed-out"] = [](const QString& out) {
+        Scene s;
+        s.showAndActivate();
+        for (int i = 0; i < 10; ++i) s.form->Timer1_Timer();
+        return save(s.form.get(), out);
+    };
+    all["summary"] = [](const QString& out) {
+        Scene s;
+        s.showAndActivate();
+        for (int i = 0; i < 7; ++i) {
+            s.answer(i % 3 != 2);
+            int enter = 13;
+            s.form->Form_KeyPress(enter);
+            Scene::settle();
+        }
+        s.form->PushButton8_Click();
+        return save(&s.form->form2(), out);
+    };
+    all["summary-empty"] = [](const QString& out) {
+        Scene s;
+        s.form->showCentred();
+        s.form->PushButton8_Click();
+        return save(&s.form->form2(), out);
+    };
+    return all;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    frame::installFontSubstitutes();
+    const QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: snapshot OUTDIR [STATE...]\nstates:");
+        for (const auto& [name, render] : states()) std::fprintf(stderr, " %s", qPrintable(name));
+        std::fprintf(stderr, "\n");
+        return 2;
+    }
+    const QString outDir = args.first();
+    QDir().mkpath(outDir);
+    const auto all = states();
+    QStringList wanted = args.mid(1);
+    if (wanted.isEmpty())
+        for (const auto& [name, render] : all) wanted << name;
+    int failures = 0;
+    for (const QString& name : wanted) {
+        const auto it = all.find(name);
+        if (it == all.end()) {
+            std::fprintf(stderr, "unknown state %s\n", qPrintable(name));
+            ++failures;
+            continue;
+        }
+        if (!it->second(QDir(outDir).filePath(name + QStringLiteral(".png")))) ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}
