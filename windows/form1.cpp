@@ -248,8 +248,9 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
-    // Reached directly only when no control of the window has the focus.
-    previewKey(event);
+    // A key a control ignored comes up here as well; the window has seen it
+    // already. Otherwise no control had the focus and this is its arrival.
+    if (!redelivering_) previewKey(event);
     QWidget::keyPressEvent(event);
 }
 
