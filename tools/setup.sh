@@ -9,6 +9,12 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgtest-dev
   fonts-liberation2 fontconfig
   xvfb xdotool imagemagick x11-utils
+  # reliability checks: the system-call tracer for the no-writes check
+  strace
+  # benchmarks
+  libbenchmark-dev time
+  # desktop integration: validators, the accessibility bus and its client
+  appstream desktop-file-utils at-spi2-core python3-pyatspi dbus-x11
 )
 
 missing=()

@@ -24,3 +24,10 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+# Further checks, one script each (real program under Xvfb, packaging, ...).
+for check in tools/ci.d/*.sh; do
+  [ -e "$check" ] || continue
+  echo "== $(basename "$check" .sh) =="
+  bash "$check"
+done
