@@ -102,7 +102,9 @@ std::int32_t readTypedAnswer(std::string_view text) {
 }
 
 int pickPosition(double r, std::size_t length) {
-    const double position = std::floor(r * static_cast<double>(length) + 1.0);
+    // Adding 1 before the floor would round r just below 1 up to length + 1
+    // for lengths 1, 2 and 4, a position past the end of the pick string.
+    const double position = std::floor(r * static_cast<double>(length)) + 1.0;
     if (position < 1.0) throw Fault(faults::kInvalidArgument);
     return static_cast<int>(position);
 }

@@ -30,6 +30,10 @@ void Guard::inject() const {
 }
 
 void Guard::report(std::string_view description) {
+    struct Open {
+        Open() { ++openReports_; }
+        ~Open() { --openReports_; }
+    } open;
     boxes_.show({QString::fromUtf8(kErrorTitle.data(), qsizetype(kErrorTitle.size())),
                  QString::fromStdString(errorReportText(description, location_, current_)),
                  MessageIcon::Exclamation});

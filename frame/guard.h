@@ -72,6 +72,11 @@ public:
     }
 
     int currentStep() const { return current_; }
+
+    // True while an error report waits for its OK. The box is modal, but
+    // timers still fire in its event loop, and a countdown tick must not start
+    // judging in the middle of the procedure that is waiting.
+    static bool reportOpen() { return openReports_ > 0; }
     std::string_view location() const { return location_; }
 
     // Runs a guarded procedure body; an ending inside it stops it quietly.
@@ -97,6 +102,7 @@ private:
     MessageBoxes& boxes_;
     const Ending& ending_;
     int current_ = 0;
+    static inline int openReports_ = 0;
 };
 
 // The location texts of the guarded procedures.

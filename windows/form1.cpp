@@ -482,6 +482,9 @@ void Form1::writeRow(Guard& g, const BranchSteps& steps, std::int32_t typed, con
 }
 
 void Form1::Timer1_Timer() {
+    // A tick that arrives while an error report waits is dropped: the
+    // procedure behind the report may be judging this very problem.
+    if (Guard::reportOpen()) return;
     Guard::run(where::kForm1Timer, seams_.boxes, seams_.ending,
                [&](Guard& g) { g.step(100, [&] { Answer(); }); });
 }
