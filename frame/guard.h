@@ -42,33 +42,16 @@ public:
 
     template <class F>
     void step(int number, F&& f) {
-        begin(number);
-        try {
-            inject();
+        attempt(number, [&] {
             std::forward<F>(f)();
-        } catch (const ApplicationEnded&) {
-            throw;
-        } catch (const std::exception& e) {
-            report(e.what());
-        } catch (...) {
-            report("Unknown error");
-        }
+            return true;
+        });
     }
 
+    // A condition that faults counts as true: the branch it guards runs.
     template <class F>
     bool test(int number, F&& f) {
-        begin(number);
-        try {
-            inject();
-            return static_cast<bool>(std::forward<F>(f)());
-        } catch (const ApplicationEnded&) {
-            throw;
-        } catch (const std::exception& e) {
-            report(e.what());
-        } catch (...) {
-            report("Unknown error");
-        }
-        return true;
+        return attempt(number, [&] { return static_cast<bool>(std::forward<F>(f)()); });
     }
 
     int currentStep() const { return current_; }
@@ -91,6 +74,23 @@ public:
     }
 
 private:
+    // Runs one numbered step; a fault is reported and counts as true.
+    template <class F>
+    bool attempt(int number, F&& f) {
+        begin(number);
+        try {
+            inject();
+            return f();
+        } catch (const ApplicationEnded&) {
+            throw;
+        } catch (const std::exception& e) {
+            report(e.what());
+        } catch (...) {
+            report("Unknown error");
+        }
+        return true;
+    }
+
     void begin(int number) {
         if (ending_.ended()) throw ApplicationEnded{};
         current_ = number;
