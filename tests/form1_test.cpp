@@ -1,11 +1,392 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <algorithm>
+#include <vector>
+
+#include "frame/guard.h"
 #include "support.h"
 
 using testing_support::Game;
+using windows::Form1;
+using windows::shown;
 
-TEST(Form1, StartShowsQuestionOne) {
+namespace {
+
+// What a control shows as its caption or text, whatever kind it is.
+QString captionOf(const QWidget* w) {
+    if (auto* bar = qobject_cast<const windows::ProgressBar*>(w)) return bar->text();
+    if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
+    if (auto* edit = qobject_cast<const QLineEdit*>(w)) return edit->text();
+    return QString();
+}
+
+struct Font {
+    const char* family;
+    double points;
+    bool bold;
+};
+
+struct Row {
+    QWidget* widget;
+    const char* name;
+    const char* caption;  // nullptr: the control has no caption (pictures)
+    Font font;            // family nullptr: the component's own font
+    int left, top, width, height;
+    bool visible;
+};
+
+std::vector<Row> controlTable(Form1& f) {
+    const Font box{"Arial", 12, true};
+    const Font heading{"Arial", 14.25, true};
+    const Font none{nullptr, 0, false};
+    return {
+        {f.txtanswer, "txtanswer", "", {"Times New Roman", 48, false}, 5880, 360, 2625, 1335, true},
+        {f.Check7, "Check7", "Display 3 digit numbers (Hard)", box, 4680, 4320, 2490, 570, true},
+        {f.Check6, "Check6", "Display 2 digit numbers (Medium)", box, 4680, 3720, 2490, 570, true},
+        {f.Check5, "Check5", "Display 1 digit numbers (Easy)", box, 4680, 3120, 2490, 570, true},
+        {f.Check4, "Check4", "Division", box, 2280, 4560, 1290, 330, true},
+        {f.Check3, "Check3", "Multiplication", box, 2280, 4080, 2010, 330, true},
+        {f.Check2, "Check2", "Subtraction", box, 2280, 3600, 2010, 330, true},
+        {f.Check1, "Check1", "Addition", box, 2280, 3120, 1290, 330, true},
+        {f.PushButton1, "PushButton1", "Start", {"Arial", 20.25, true}, 240, 8520, 3375, 975, true},
+        {f.ProgressBar1, "ProgressBar1", "Progress Bar", none, 120, 2160, 9000, 405, true},
+        {f.PushButton8, "PushButton8", "End Game", {"Arial", 11.25, true}, 120, 5640, 9000, 405, true},
+        {f.lblQuestion, "lblQuestion", "Question ", heading, 2400, 6240, 6615, 375, true},
+        {f.Label5, "Label5", "Press Enter key to continue", heading, 120, 5160, 9015, 495, true},
+        {f.lblMultiOp, "lblMultiOp", "?", {"MS Sans Serif", 24, false}, 2400, 720, 615, 615, false},
+        {f.Label3, "Label3", "Game Level", heading, 4680, 2640, 1935, 375, true},
+        {f.Label2, "Label2", "Operator", heading, 2280, 2640, 1935, 375, true},
+        {f.lblmessage, "lblmessage", "", {"Times New Roman", 36, true}, 2400, 6600, 6615, 1095, true},
+        {f.lblscore, "lblscore", "0", {"Times New Roman", 41.25, true}, 120, 6600, 1965, 1095, true},
+        {f.Label1, "Label1", "Your Score", heading, 120, 6240, 1935, 375, true},
+        {f.imgMul, "imgMul", nullptr, none, 2520, 720, 480, 480, false},
+        {f.imgSub, "imgSub", nullptr, none, 2400, 720, 480, 480, false},
+        {f.imgDiv, "imgDiv", nullptr, none, 2520, 720, 480, 480, false},
+        {f.lblNum1, "lblNum1", "0", {"Times New Roman", 48, true}, 600, 360, 1455, 1215, true},
+        {f.lblNum2, "lblNum2", "0", {"Times New Roman", 48, true}, 3360, 360, 1575, 1215, true},
+        {f.Label4, "Label4", "=", {"MS Sans Serif", 41.25, true}, 4920, 360, 855, 855, true},
+        {f.imgAdd, "imgAdd", nullptr, none, 2400, 720, 480, 480, true},
+    };
+}
+
+int stackIndex(const QWidget* w) {
+    const QObjectList& kids = w->parentWidget()->children();
+    return int(std::find(kids.begin(), kids.end(), w) - kids.begin());
+}
+
+// The state a refused press must leave alone.
+struct Snapshot {
+    std::int16_t numProb;
+    std::vector<bool> boxesEnabled;
+    std::vector<int> boxValues;
+    bool buttonEnabled;
+    QString buttonCaption, question, message, bar;
+    bool timer, prompt, answerEnabled;
+
+    static Snapshot of(Form1& f) {
+        Snapshot s{f.NumProb, {}, {}, f.PushButton1->isEnabled(), f.PushButton1->text(),
+                   f.lblQuestion->text(), f.lblmessage->text(), f.ProgressBar1->text(),
+                   f.Timer1->isActive(), shown(f.Label5), f.txtanswer->isEnabled()};
+        for (auto* b : f.optionBoxes()) {
+            s.boxesEnabled.push_back(b->isEnabled());
+            s.boxValues.push_back(b->value());
+        }
+        return s;
+    }
+    bool operator==(const Snapshot&) const = default;
+};
+
+}  // namespace
+
+TEST(Form1AsLoaded, EveryControlHasItsNameCaptionFontPlaceAndVisibility) {
     Game game;
-    auto& f = game.start();
+    Form1& f = game.start(false);
+    for (const Row& r : controlTable(f)) {
+        SCOPED_TRACE(r.name);
+        ASSERT_NE(r.widget, nullptr);
+        EXPECT_EQ(r.widget->objectName(), QString::fromLatin1(r.name));
+        EXPECT_EQ(f.findChildren<QWidget*>(QString::fromLatin1(r.name)).size(), 1);
+        if (r.caption) {
+            EXPECT_EQ(captionOf(r.widget), QString::fromUtf8(r.caption));
+        }
+        if (r.font.family) {
+            const QFont font = r.widget->font();
+            EXPECT_EQ(font.family(), QString::fromLatin1(r.font.family));
+            EXPECT_DOUBLE_EQ(font.pointSizeF(), r.font.points);
+            EXPECT_EQ(font.bold(), r.font.bold);
+        }
+        for (int t : {r.left, r.top, r.width, r.height}) ASSERT_EQ(t % 15, 0);
+        EXPECT_EQ(r.widget->geometry(),
+                  QRect(r.left / 15, r.top / 15, r.width / 15, r.height / 15));
+        EXPECT_EQ(shown(r.widget), r.visible);
+        EXPECT_TRUE(r.widget->isEnabled());
+    }
+    EXPECT_EQ(f.font().family(), "Arial");
+    EXPECT_DOUBLE_EQ(f.font().pointSizeF(), 9);
+    EXPECT_TRUE(f.font().bold());
+}
+
+TEST(Form1AsLoaded, SelectionPicturesAndPlaceholder) {
+    Game game;
+    Form1& f = game.start(false);
+    std::vector<int> values;
+    for (auto* b : f.optionBoxes()) values.push_back(b->value());
+    EXPECT_EQ(values, (std::vector<int>{1, 0, 0, 0, 1, 0, 0}));
+    std::vector<bool> pictures;
+    for (auto* p : f.pictures()) pictures.push_back(shown(p));
+    EXPECT_EQ(pictures, (std::vector<bool>{true, false, false, false}));
+    EXPECT_FALSE(shown(f.lblMultiOp));
+    EXPECT_FALSE(f.multiOpMode());
+    EXPECT_EQ(f.txtanswer->palette().color(QPalette::Base), QColor(128, 255, 128));
+    EXPECT_EQ(f.lblMultiOp->palette().color(QPalette::Window), QColor(128, 255, 128));
+    EXPECT_TRUE(f.lblMultiOp->autoFillBackground());
+    EXPECT_TRUE(f.txtanswer->alignment() & Qt::AlignHCenter);
+    for (QLabel* grey : {f.lblmessage, f.lblscore}) {
+        EXPECT_EQ(grey->palette().color(QPalette::Window), QColor(224, 224, 224));
+        EXPECT_TRUE(grey->autoFillBackground());
+        EXPECT_EQ(grey->frameShape(), QFrame::Box);
+    }
+}
+
+TEST(Form1AsLoaded, WindowIsFixedWithCaptionAndNoMaximise) {
+    Game game;
+    Form1& f = game.start(false);
+    EXPECT_EQ(f.windowTitle(), "Quillory");
+    EXPECT_EQ(f.minimumSize(), QSize(616, 520));
+    EXPECT_EQ(f.maximumSize(), QSize(616, 520));
+    EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(f.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(f.palette().color(QPalette::Window), QColor(Qt::white));
+
+    f.showCentred();
+    Game::settle();
+    EXPECT_EQ(f.size(), QSize(616, 520));
+    f.resize(800, 700);
+    EXPECT_EQ(f.size(), QSize(616, 520));
+}
+
+TEST(Form1AsLoaded, TimerIsSetButStopped) {
+    Game game;
+    Form1& f = game.start(false);
+    EXPECT_EQ(f.Timer1->interval(), 1000);
+    EXPECT_EQ(f.Timer1->timerType(), Qt::PreciseTimer);
+    EXPECT_FALSE(f.Timer1->isActive());
+}
+
+TEST(Form1AsLoaded, StartButtonLiesBelowTheClientArea) {
+    Game game;
+    Form1& f = game.start();
+    EXPECT_GE(f.PushButton1->geometry().top(), f.height());
+    EXPECT_FALSE(f.rect().intersects(f.PushButton1->geometry()));
+    EXPECT_TRUE(f.PushButton1->visibleRegion().isEmpty());
+    EXPECT_EQ(f.childAt(f.rect().bottomLeft() + QPoint(20, 0)), nullptr);
+}
+
+TEST(Form1AsLoaded, TabOrderRunsThroughTheFocusableControls) {
+    Game game;
+    Form1& f = game.start(false);
+    std::vector<QString> order;
+    QWidget* w = f.Check1;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && w != &f) order.push_back(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w != f.Check1 && order.size() < 100);
+    EXPECT_EQ(order, (std::vector<QString>{"Check1", "Check2", "Check3", "Check4", "Check5", "Check6",
+                                           "Check7", "txtanswer", "PushButton1", "PushButton8"}));
+    for (QWidget* never : std::initializer_list<QWidget*>{
+             f.ProgressBar1, f.lblQuestion, f.Label5, f.lblMultiOp, f.Label3, f.Label2, f.lblmessage,
+             f.lblscore, f.Label1, f.imgMul, f.imgSub, f.imgDiv, f.lblNum1, f.lblNum2, f.Label4, f.imgAdd})
+        EXPECT_EQ(never->focusPolicy(), Qt::NoFocus) << never->objectName().toStdString();
+}
+
+TEST(Form1AsLoaded, StackingPutsEarlierDrawingInFrontAndControlsAboveAll) {
+    Game game;
+    Form1& f = game.start(false);
+    // The drawn controls in the window's list order: earlier lies in front.
+    const std::vector<QWidget*> drawn{f.lblQuestion, f.Label5, f.lblMultiOp, f.Label3, f.Label2,
+                                      f.lblmessage,  f.lblscore, f.Label1,   f.imgMul, f.imgSub,
+                                      f.imgDiv,      f.lblNum1, f.lblNum2,   f.Label4, f.imgAdd};
+    for (std::size_t i = 1; i < drawn.size(); ++i)
+        EXPECT_GT(stackIndex(drawn[i - 1]), stackIndex(drawn[i]))
+            << drawn[i - 1]->objectName().toStdString() << " behind "
+            << drawn[i]->objectName().toStdString();
+    EXPECT_GT(stackIndex(f.lblMultiOp), stackIndex(f.imgAdd));
+    int frontmostDrawing = 0;
+    for (QWidget* w : drawn) frontmostDrawing = std::max(frontmostDrawing, stackIndex(w));
+    for (QWidget* w : std::initializer_list<QWidget*>{f.txtanswer, f.Check1, f.Check2, f.Check3,
+                                                     f.Check4, f.Check5, f.Check6, f.Check7,
+                                                     f.PushButton1, f.PushButton8, f.ProgressBar1})
+        EXPECT_GT(stackIndex(w), frontmostDrawing) << w->objectName().toStdString();
+
+    // With several operators ticked the "?" covers the picture where they meet.
+    f.Check2->click();
+    ASSERT_TRUE(shown(f.lblMultiOp));
+    f.showCentred();  // looked at before the activation's press hides the "?"
+    const QPoint overlap = f.imgAdd->geometry().center();
+    EXPECT_EQ(f.childAt(overlap), f.lblMultiOp) << f.childAt(overlap)->objectName().toStdString();
+}
+
+// ------------------------------------------------------------------ a press
+
+TEST(Form1Press, FirstPressOpensQuestionOne) {
+    Game game;
+    game.random.push(0.5);  // first number: floor(9 * 0.5 + 1) = 5
+    game.random.push(0.2);  // second number: 2
+    Form1& f = game.start();
     EXPECT_EQ(f.lblQuestion->text(), "Question 1");
+    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_EQ(f.ProgressBar1->text(), "You have 10 seconds to answer this question.");
+    for (auto* b : f.optionBoxes()) EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+    EXPECT_FALSE(f.PushButton1->isEnabled());
+    EXPECT_EQ(f.PushButton1->text(), "Next");
+    EXPECT_FALSE(f.PushButton1->value());
+    EXPECT_TRUE(f.txtanswer->isEnabled());
+    EXPECT_EQ(f.focusWidget(), f.txtanswer);
+    EXPECT_TRUE(f.Timer1->isActive());
+    EXPECT_FALSE(shown(f.Label5));
+    EXPECT_EQ(f.lblNum1->text(), "5");
+    EXPECT_EQ(f.lblNum2->text(), "2");
+    EXPECT_EQ(f.correctAnswer(), 7);
+    EXPECT_EQ(f.problemText(), "5 + 2");
+    EXPECT_TRUE(shown(f.imgAdd));
+    EXPECT_TRUE(game.boxes.shown.empty());
+    EXPECT_EQ(game.random.taken(), 2u);
+    // A press counts the problem but records nothing yet.
+    EXPECT_EQ(game.summary(), nullptr);
+    EXPECT_EQ(f.lblscore->text(), "0");
+    EXPECT_EQ(f.secondsElapsed(), 0);
+}
+
+TEST(Form1Press, PressClearsTheLastAnswerAndVerdict) {
+    Game game;
+    Form1& f = game.start();
+    game.answer(false);
+    ASSERT_FALSE(f.lblmessage->text().isEmpty());
+    game.enter();
+    EXPECT_EQ(f.lblQuestion->text(), "Question 2");
+    EXPECT_TRUE(f.lblmessage->text().isEmpty());
+    EXPECT_TRUE(f.txtanswer->text().isEmpty());
+    EXPECT_TRUE(f.txtanswer->isEnabled());
+}
+
+TEST(Form1Press, RandomPickShowsOnlyTheChosenPicture) {
+    // All four ticked at Easy: 8 and 4 fit every rule, so each of the four
+    // rule passes takes one pair and the fifth value picks the operator.
+    struct Case {
+        double pick;
+        int shownPicture;
+        std::int32_t result;
+        const char* text;
+    } cases[] = {{0.1, 0, 12, "8 + 4"}, {0.3, 1, 4, "8 - 4"}, {0.6, 2, 32, "8 X 4"}, {0.9, 3, 2, "8 / 4"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Game game;
+        for (int pair = 0; pair < 4; ++pair) {
+            game.random.push(0.8);   // 8
+            game.random.push(0.35);  // 4
+        }
+        game.random.push(c.pick);
+        Form1& f = game.start(false);
+        for (auto* b : {f.Check2, f.Check3, f.Check4}) b->click();
+        ASSERT_TRUE(shown(f.lblMultiOp));
+        f.PushButton1->setValue(1);
+        EXPECT_EQ(game.random.taken(), 9u);
+        EXPECT_FALSE(shown(f.lblMultiOp));
+        const auto pics = f.pictures();
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(shown(pics[i]), i == c.shownPicture) << i;
+        EXPECT_EQ(f.correctAnswer(), c.result);
+        EXPECT_EQ(f.problemText(), c.text);
+        EXPECT_EQ(f.lblNum1->text(), "8");
+        EXPECT_EQ(f.lblNum2->text(), "4");
+        EXPECT_TRUE(game.boxes.shown.empty());
+    }
+}
+
+TEST(Form1Press, FixedPickKeepsThePictureOnShow) {
+    Game game;
+    for (int pair = 0; pair < 2; ++pair) {
+        game.random.push(0.5);
+        game.random.push(0.2);
+    }
+    Form1& f = game.start(false);
+    f.Check1->click();  // no operator left: warned, no picture
+    f.Check2->click();  // Subtraction alone: its picture
+    game.boxes.shown.clear();
+    ASSERT_FALSE(shown(f.lblMultiOp));
+    ASSERT_TRUE(shown(f.imgSub));
+    f.PushButton1->setValue(1);
+    EXPECT_EQ(f.problemText(), "5 - 2");
+    EXPECT_EQ(f.correctAnswer(), 3);
+    EXPECT_TRUE(shown(f.imgSub));
+    EXPECT_FALSE(shown(f.imgAdd));
+    EXPECT_EQ(game.random.taken(), 4u);  // the pair of 182/184 and one rule pass, no pick
+}
+
+TEST(Form1Press, RefusedPressShowsItsMessageOnceAndChangesNothing) {
+    struct Case {
+        const char* message;
+        windows::CheckBox* (*untick)(Form1&);
+    } cases[] = {
+        {"You must select at least one operator", [](Form1& f) { return f.Check1; }},
+        {"You must select at least one game level", [](Form1& f) { return f.Check5; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        Game game;
+        Form1& f = game.start(false);
+        c.untick(f)->setChecked(false);  // as if unticked, without the box's own warning
+        f.txtanswer->setText(QStringLiteral("12"));
+        const Snapshot before = Snapshot::of(f);
+        f.PushButton1->setValue(1);
+        ASSERT_EQ(game.boxes.shown.size(), 1u);
+        EXPECT_EQ(game.boxes.shown[0].text, QString::fromLatin1(c.message));
+        EXPECT_EQ(game.boxes.shown[0].title, "Quillory");
+        EXPECT_TRUE(Snapshot::of(f) == before);
+        EXPECT_EQ(f.PushButton1->text(), "Start");
+        EXPECT_EQ(f.txtanswer->text(), "12");
+        EXPECT_EQ(game.random.taken(), 0u);
+        EXPECT_FALSE(f.PushButton1->value());
+
+        // The button is still ready: once the selection is whole, a press opens the problem.
+        c.untick(f)->setChecked(true);
+        f.PushButton1->setValue(1);
+        EXPECT_EQ(game.boxes.shown.size(), 1u);
+        EXPECT_EQ(f.NumProb, 1);
+        EXPECT_EQ(f.lblQuestion->text(), "Question 1");
+    }
+}
+
+TEST(Form1Press, OperatorWarningComesBeforeTheLevelWarning) {
+    Game game;
+    Form1& f = game.start(false);
+    f.Check1->setChecked(false);
+    f.Check5->setChecked(false);
+    f.PushButton1->setValue(1);
+    EXPECT_EQ(testing_support::texts(game.boxes),
+              (std::vector<std::string>{"You must select at least one operator"}));
+    EXPECT_EQ(f.NumProb, 0);
+}
+
+TEST(Form1Press, CounterAtItsLimitIsReportedAndThePressGoesOn) {
+    Game game;
+    Form1& f = game.start(false);
+    f.NumProb = 32767;
+    f.PushButton1->setValue(1);
+    ASSERT_EQ(game.boxes.shown.size(), 1u);
+    const frame::Message& m = game.boxes.shown[0];
+    EXPECT_EQ(m.title, "Application Error");
+    EXPECT_EQ(m.icon, frame::MessageIcon::Exclamation);
+    EXPECT_TRUE(m.text.startsWith(QStringLiteral(
+        "Overflow\r\nin Quillory2021/08/31.Form1.chkNext_Click at line 128\r\r")))
+        << m.text.toStdString();
+    EXPECT_EQ(f.NumProb, 32767);
+    EXPECT_EQ(f.lblQuestion->text(), "Question 32767");
+    EXPECT_TRUE(f.Timer1->isActive());
+    EXPECT_FALSE(f.PushButton1->isEnabled());
+    EXPECT_EQ(f.ProgressBar1->text(), "You have 10 seconds to answer this question.");
+    EXPECT_FALSE(f.problemText().empty());
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTest>
+#include <QTreeWidget>
 #include <QtEndian>
 
 namespace testing_support {
@@ -87,6 +88,14 @@ std::vector<std::string> texts(const frame::RecordedMessageBoxes& boxes) {
     std::vector<std::string> out;
     for (const auto& m : boxes.shown) out.push_back(m.text.toStdString());
     return out;
+}
+
+QStringList rowCells(const windows::Form2* summary, int row) {
+    if (!summary || row < 0 || row >= summary->rowCount()) return {};
+    const QTreeWidgetItem* item = summary->ListView1->topLevelItem(row);
+    QStringList cells;
+    for (int c = 0; c < 5; ++c) cells << item->text(c);
+    return cells;
 }
 
 }  // namespace testing_support

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "engine/uniform_source.h"
@@ -11,6 +13,14 @@
 #include "frame/seams.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
+
+// Readable failure messages for Qt strings in assertions.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '{';
+    for (qsizetype i = 0; i < list.size(); ++i) *os << (i ? ", \"" : "\"") << list[i].toStdString() << '"';
+    *os << '}';
+}
 
 namespace testing_support {
 
@@ -69,5 +79,14 @@ QByteArray cursorFile(int hotX, int hotY);
 
 // The message texts shown so far, for compact assertions.
 std::vector<std::string> texts(const frame::RecordedMessageBoxes& boxes);
+
+// The scripted value r that makes one draw from low..high come out as value:
+// the middle of that value's share of [0, 1).
+inline double drawOf(int value, int low, int high) {
+    return (value - low + 0.5) / (high - low + 1);
+}
+
+// The five cells of one summary row, or an empty list when there is no such row.
+QStringList rowCells(const windows::Form2* summary, int row);
 
 }  // namespace testing_support

@@ -243,7 +243,10 @@ void Form1::Form_Unload() { seams_.ending.end(); }
 void Form1::mouseMoveEvent(QMouseEvent* event) {
     // Moves over a control without a pointer handler of its own (a label, a
     // picture, the answer box, the bar) arrive here too: they change nothing.
-    if (!childAt(event->position().toPoint())) pointer_.moveOver(frame::PointerMode::Default);
+    // So do the Start/Next button's, at its place below the client area,
+    // where childAt() finds nothing.
+    const QPoint at = event->position().toPoint();
+    if (rect().contains(at) && !childAt(at)) pointer_.moveOver(frame::PointerMode::Default);
     QWidget::mouseMoveEvent(event);
 }
 

@@ -1,0 +1,336 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "support.h"
+
+using frame::PointerMode;
+using testing_support::Game;
+using windows::Form1;
+using windows::shown;
+
+namespace {
+
+// A mouse move with no button held, delivered the way the platform delivers
+// it to the control under the pointer (unhandled moves go on to the parent).
+void moveOver(QWidget* w, QPoint at = QPoint(-1, -1)) {
+    if (at == QPoint(-1, -1)) at = w->rect().center();
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+}
+
+std::vector<QLabel*> labels(Form1& f) {
+    return {f.lblQuestion, f.Label5, f.lblMultiOp, f.Label3, f.Label2, f.lblmessage,
+            f.lblscore,    f.Label1, f.lblNum1,    f.lblNum2, f.Label4};
+}
+
+QColor windowColour(const QWidget* w) { return w->palette().color(QPalette::Window); }
+
+// A point of the window's own surface, with no control on it.
+QPoint background(Form1& f) {
+    const QPoint p(3, 3);
+    EXPECT_EQ(f.childAt(p), nullptr);
+    return p;
+}
+
+}  // namespace
+
+// ----------------------------------------------------------------- the skin
+
+TEST(Theme, WithoutSkinTheLayoutColoursStay) {
+    for (bool folderInstead : {false, true}) {
+        SCOPED_TRACE(folderInstead ? "folder named o.cjs" : "no skin file");
+        Game game;
+        if (folderInstead) {
+            ASSERT_TRUE(QDir().mkpath(game.folder() + "/x/o.cjs"));
+        }
+        Form1& f = game.start(false);
+        EXPECT_EQ(windowColour(&f), QColor(Qt::white));
+        for (auto* b : f.optionBoxes()) EXPECT_EQ(windowColour(b), QColor(Qt::white));
+        EXPECT_EQ(windowColour(f.lblmessage), QColor(224, 224, 224));
+        EXPECT_EQ(windowColour(f.lblscore), QColor(224, 224, 224));
+        EXPECT_EQ(windowColour(f.lblMultiOp), QColor(128, 255, 128));
+        for (QLabel* l : {f.lblQuestion, f.Label5, f.Label3, f.Label2, f.Label1, f.lblNum1})
+            EXPECT_EQ(windowColour(l), QColor(Qt::white)) << l->objectName().toStdString();
+        EXPECT_TRUE(game.boxes.shown.empty());
+
+        f.showCentred();
+        const QImage shot = f.grab().toImage();
+        EXPECT_EQ(shot.pixelColor(background(f)), QColor(Qt::white));
+    }
+}
+
+TEST(Theme, SkinGivesWindowBoxesAndLabelsTheButtonFace) {
+    Game plain;
+    Form1& before = plain.start(false);
+    Game game;
+    game.writeFile("x/o.cjs", QByteArray());  // the file's presence is what counts
+    Form1& f = game.start(false);
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    ASSERT_NE(face, QColor(Qt::white));
+    EXPECT_TRUE(game.boxes.shown.empty());
+
+    EXPECT_EQ(windowColour(&f), face);
+    for (auto* b : f.optionBoxes()) EXPECT_EQ(windowColour(b), face) << b->objectName().toStdString();
+    for (QLabel* l : labels(f)) EXPECT_EQ(windowColour(l), face) << l->objectName().toStdString();
+
+    // Everything else keeps its own look.
+    EXPECT_EQ(f.txtanswer->palette().color(QPalette::Base), QColor(128, 255, 128));
+    for (auto role : {QPalette::Button, QPalette::ButtonText}) {
+        EXPECT_EQ(f.PushButton1->palette().color(role), before.PushButton1->palette().color(role));
+        EXPECT_EQ(f.PushButton8->palette().color(role), before.PushButton8->palette().color(role));
+    }
+    for (auto role : {QPalette::Highlight, QPalette::Base})
+        EXPECT_EQ(f.ProgressBar1->palette().color(role), before.ProgressBar1->palette().color(role));
+    for (QWidget* own : std::initializer_list<QWidget*>{f.PushButton1, f.PushButton8, f.ProgressBar1,
+                                                       f.imgAdd, f.imgSub, f.imgMul, f.imgDiv})
+        EXPECT_FALSE(own->testAttribute(Qt::WA_SetPalette)) << own->objectName().toStdString();
+
+    // And it shows: the window's surface and a box's empty corner are drawn in it.
+    f.showCentred();
+    EXPECT_EQ(f.grab().toImage().pixelColor(background(f)), face);
+    const QImage box = f.Check1->grab().toImage();
+    EXPECT_EQ(box.pixelColor(box.width() - 1, 0), face);
+    const QImage plainBox = before.Check1->grab().toImage();
+    EXPECT_EQ(plainBox.pixelColor(plainBox.width() - 1, 0), QColor(Qt::white));
+}
+
+// -------------------------------------------------------------- the pointer
+
+TEST(Pointer, ClickableControlsGiveTheHandAndTheSurfaceTheArrow) {
+    Game game;
+    game.writeFile("HAND-M.CUR", testing_support::cursorFile(6, 2));
+    Form1& f = game.start();
+    game.ticks(10);  // between problems: the buttons and the boxes are enabled
+    auto& pointer = f.pointer();
+    ASSERT_EQ(pointer.mode(), PointerMode::Default);
+
+    for (auto* box : f.optionBoxes()) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        moveOver(box);
+        EXPECT_EQ(pointer.mode(), PointerMode::Custom);
+        EXPECT_EQ(f.cursor().shape(), Qt::BitmapCursor);
+        moveOver(&f, background(f));
+        EXPECT_EQ(pointer.mode(), PointerMode::Default);
+        EXPECT_EQ(f.cursor().shape(), Qt::ArrowCursor);
+    }
+    for (QWidget* button : std::initializer_list<QWidget*>{f.PushButton1, f.PushButton8}) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        moveOver(button);
+        EXPECT_EQ(pointer.mode(), PointerMode::Custom);
+        EXPECT_EQ(f.cursor().hotSpot(), QPoint(6, 2));
+        moveOver(&f, background(f));
+        EXPECT_EQ(pointer.mode(), PointerMode::Default);
+    }
+}
+
+TEST(Pointer, ControlsWithoutAHandlerKeepWhateverShows) {
+    Game game;
+    Form1& f = game.start();
+    auto& pointer = f.pointer();
+    const std::vector<QWidget*> neutral{f.lblQuestion, f.Label3, f.lblmessage, f.lblNum1, f.Label4,
+                                        f.imgAdd,      f.txtanswer, f.ProgressBar1};
+    for (PointerMode showing : {PointerMode::Custom, PointerMode::Default}) {
+        if (showing == PointerMode::Custom)
+            moveOver(f.Check2);
+        else
+            moveOver(&f, background(f));
+        ASSERT_EQ(pointer.mode(), showing);
+        for (QWidget* w : neutral) {
+            moveOver(w);
+            EXPECT_EQ(pointer.mode(), showing) << w->objectName().toStdString();
+        }
+    }
+}
+
+TEST(Pointer, RealMouseMovesFollowTheSameRule) {
+    Game game;
+    Form1& f = game.start();
+    auto& pointer = f.pointer();
+    QTest::mouseMove(f.Check6);
+    Game::settle();
+    EXPECT_EQ(pointer.mode(), PointerMode::Custom);
+    QTest::mouseMove(f.Label3);
+    Game::settle();
+    EXPECT_EQ(pointer.mode(), PointerMode::Custom);
+    QTest::mouseMove(&f, background(f));
+    Game::settle();
+    EXPECT_EQ(pointer.mode(), PointerMode::Default);
+    QTest::mouseMove(f.PushButton8);
+    Game::settle();
+    EXPECT_EQ(pointer.mode(), PointerMode::Custom);
+}
+
+TEST(Pointer, HourglassStaysOverEverything) {
+    Game game;
+    Form1& f = game.start();
+    f.pointer().setMode(PointerMode::Hourglass);
+    std::vector<QWidget*> all{f.PushButton1, f.PushButton8, f.txtanswer, f.lblNum2};
+    for (auto* b : f.optionBoxes()) all.push_back(b);
+    for (QWidget* w : all) {
+        moveOver(w);
+        EXPECT_EQ(f.pointer().mode(), PointerMode::Hourglass) << w->objectName().toStdString();
+    }
+    moveOver(&f, background(f));
+    EXPECT_EQ(f.pointer().mode(), PointerMode::Hourglass);
+    EXPECT_EQ(f.cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(f.Check1->cursor().shape(), Qt::WaitCursor);
+}
+
+TEST(Pointer, SummaryWindowHasItsOwnRule) {
+    Game game;
+    game.writeFile("HAND-M.CUR", testing_support::cursorFile(3, 9));
+    Form1& f = game.start();
+    windows::Form2& s = f.form2();
+    auto& pointer = s.pointer();
+    const QPoint surface(2, 2);
+    ASSERT_EQ(s.childAt(surface), nullptr);
+    for (QWidget* button : std::initializer_list<QWidget*>{s.PushButton8, s.PushButton1}) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        moveOver(button);
+        EXPECT_EQ(pointer.mode(), PointerMode::Custom);
+        EXPECT_EQ(s.cursor().hotSpot(), QPoint(3, 9));
+        moveOver(s.Label1);
+        EXPECT_EQ(pointer.mode(), PointerMode::Custom);
+        moveOver(s.ListView1->viewport());
+        EXPECT_EQ(pointer.mode(), PointerMode::Default);
+        moveOver(button);
+        moveOver(&s, surface);
+        EXPECT_EQ(pointer.mode(), PointerMode::Default);
+    }
+    // Each window has its own mode.
+    moveOver(s.PushButton8);
+    EXPECT_EQ(f.pointer().mode(), PointerMode::Default);
+    s.pointer().setMode(PointerMode::Hourglass);
+    moveOver(s.PushButton1);
+    moveOver(s.ListView1->viewport());
+    EXPECT_EQ(pointer.mode(), PointerMode::Hourglass);
+}
+
+// ------------------------------------------------ activation and keyboard
+
+TEST(GameFlow, FirstShowOpensQuestionOneWithoutAnyKey) {
+    Game game;
+    Form1& f = game.start();
+    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_EQ(f.lblQuestion->text(), "Question 1");
+    EXPECT_TRUE(game.boxes.shown.empty());
+    Game::settle();
+    Game::settle();
+    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_EQ(game.random.taken(), 2u);
+}
+
+TEST(GameFlow, PlatformActivationDoesNotPress) {
+    Game game;
+    Form1& f = game.start();
+    game.answer(true);
+    ASSERT_TRUE(f.PushButton1->isEnabled());
+    // What the platform sends when the window comes back to the front, for
+    // instance after a message box or another application.
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(&f, &deactivate);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&f, &activate);
+    f.activateWindow();
+    Game::settle();
+    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_TRUE(f.PushButton1->isEnabled());
+    EXPECT_FALSE(f.txtanswer->isEnabled());
+}
+
+TEST(GameFlow, OneEnterMakesOneStep) {
+    Game game;
+    Form1& f = game.start();
+    for (int q = 1; q <= 3; ++q) {
+        SCOPED_TRACE(q);
+        ASSERT_EQ(f.NumProb, q);
+        game.answer(q % 2 == 0);
+        // The judging Enter does not go on to open the next problem.
+        EXPECT_EQ(f.NumProb, q);
+        EXPECT_TRUE(f.PushButton1->isEnabled());
+        EXPECT_FALSE(f.txtanswer->isEnabled());
+        EXPECT_TRUE(shown(f.Label5));
+        EXPECT_FALSE(f.Timer1->isActive());
+        EXPECT_EQ(f.focusWidget(), f.PushButton1);
+        ASSERT_NE(game.summary(), nullptr);
+        EXPECT_EQ(game.summary()->rowCount(), q);
+
+        // The next Enter opens exactly one problem and does not judge it.
+        game.enter();
+        EXPECT_EQ(f.NumProb, q + 1);
+        EXPECT_EQ(game.summary()->rowCount(), q);
+        EXPECT_TRUE(f.txtanswer->isEnabled());
+        EXPECT_TRUE(f.Timer1->isActive());
+        EXPECT_EQ(f.focusWidget(), f.txtanswer);
+        EXPECT_TRUE(f.lblmessage->text().isEmpty());
+    }
+    EXPECT_EQ(f.NumRight + f.NumWrong, 3);
+    EXPECT_TRUE(game.boxes.shown.empty());
+}
+
+TEST(GameFlow, EnterAfterTimeOutOpensOneProblem) {
+    Game game;
+    Form1& f = game.start();
+    game.ticks(10);
+    ASSERT_TRUE(f.PushButton1->isEnabled());
+    ASSERT_EQ(game.summary()->rowCount(), 1);
+    game.enter();
+    EXPECT_EQ(f.NumProb, 2);
+    EXPECT_EQ(game.summary()->rowCount(), 1);
+    EXPECT_TRUE(f.txtanswer->isEnabled());
+    EXPECT_TRUE(f.Timer1->isActive());
+}
+
+TEST(GameFlow, OtherKeysOpenNothingAndSpaceDoesNotPressTheHiddenButton) {
+    Game game;
+    Form1& f = game.start();
+    game.answer(true);
+    ASSERT_EQ(f.focusWidget(), f.PushButton1);
+    game.key(Qt::Key_Space);
+    EXPECT_EQ(f.NumProb, 1);
+    game.type(QStringLiteral("5a "));
+    for (int k : {Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_F1})
+        game.key(k);
+    game.key(Qt::Key_Space);
+    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_TRUE(f.PushButton1->isEnabled());
+    EXPECT_FALSE(f.txtanswer->isEnabled());
+    EXPECT_EQ(game.summary()->rowCount(), 1);
+    EXPECT_TRUE(game.boxes.shown.empty());
+    // Enter still works after all that.
+    game.enter();
+    EXPECT_EQ(f.NumProb, 2);
+}
+
+TEST(GameFlow, NoOperatorAtActivationWarnsOnceThenEnterOpensTheProblem) {
+    Game game;
+    Form1& f = game.start(false);
+    f.Check1->setChecked(false);  // unticked before the window shows
+    f.showCentred();
+    Game::settle();
+    EXPECT_EQ(testing_support::texts(game.boxes),
+              (std::vector<std::string>{"You must select at least one operator"}));
+    EXPECT_EQ(f.NumProb, 0);
+    EXPECT_TRUE(f.PushButton1->isEnabled());
+    EXPECT_EQ(f.PushButton1->text(), "Start");
+    for (auto* b : f.optionBoxes()) EXPECT_TRUE(b->isEnabled());
+
+    // Enter with the selection still empty: one more warning, not two.
+    game.enter();
+    EXPECT_EQ(game.boxes.shown.size(), 2u);
+    EXPECT_EQ(f.NumProb, 0);
+
+    game.click(f.Check3);
+    ASSERT_EQ(f.Check3->value(), 1);
+    game.enter();
+    EXPECT_EQ(game.boxes.shown.size(), 2u);
+    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_EQ(f.lblQuestion->text(), "Question 1");
+    EXPECT_NE(f.problemText().find(" X "), std::string::npos);
+    EXPECT_TRUE(f.Timer1->isActive());
+}
