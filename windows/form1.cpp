@@ -224,6 +224,9 @@ void Form1::showEvent(QShowEvent* event) {
     // sends later (switching applications, a message box closing) are not.
     activationPending_ = true;
     activateWindow();
+    // A problem left open by End Game comes back ready for the keyboard,
+    // wherever the click on End Game had put the focus.
+    if (txtanswer->isEnabled() && !PushButton1->isEnabled()) txtanswer->setFocus(Qt::OtherFocusReason);
     QMetaObject::invokeMethod(this, &Form1::runPendingActivation, Qt::QueuedConnection);
 }
 

@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+#include <QTreeWidget>
+#include <initializer_list>
+
+#include "support.h"
+
+using testing_support::drawOf;
+using testing_support::Game;
+using testing_support::rowCells;
+using testing_support::texts;
+
+namespace {
+
+void scriptEasy(Game& game, std::initializer_list<int> values) {
+    for (int v : values) game.random.push(drawOf(v, 1, 9));
+}
+
+void expectColumnsOnce(const windows::Form2& s) {
+    ASSERT_EQ(s.ListView1->columnCount(), 5);
+    const QTreeWidgetItem* header = s.ListView1->headerItem();
+    const QStringList headers{"No.", "Math problems", " Your Answer", "Correct Answer", "Result"};
+    // 1000, 2000, 2000, 2000 and 1500 twips at 15 twips a pixel.
+    const int widths[] = {67, 133, 133, 133, 100};
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_EQ(header->text(c), headers[c]);
+        EXPECT_EQ(s.ListView1->columnWidth(c), widths[c]) << "column " << c;
+    }
+}
+
+void endGame(Game& game) { game.click(game.form().PushButton8); }
+
+void playAgain(Game& game) {
+    game.click(game.summary()->PushButton8);
+    Game::settle();
+}
+
+}  // namespace
+
+TEST(Summary, FirstJudgementCreatesItHiddenWithItsColumnsOnce) {
+    Game game;
+    auto& f = game.start();
+    game.ticks(5);
+    EXPECT_EQ(game.summary(), nullptr);
+
+    game.answer(true);
+    windows::Form2* s = game.summary();
+    ASSERT_NE(s, nullptr);
+    EXPECT_TRUE(s->isHidden());
+    EXPECT_EQ(s->rowCount(), 1);
+    expectColumnsOnce(*s);
+    EXPECT_EQ(s->windowTitle(), "Summary");
+    EXPECT_EQ(s->size(), QSize(600, 323));
+    const Qt::WindowFlags flags = s->windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+
+    // Shown and hidden again and again, it stays the same window with the
+    // same five columns.
+    for (int round = 0; round < 3; ++round) {
+        endGame(game);
+        EXPECT_EQ(game.summary(), s);
+        EXPECT_TRUE(s->isVisible());
+        playAgain(game);
+        game.answer(round % 2 == 0);
+    }
+    EXPECT_EQ(game.summary(), s);
+    expectColumnsOnce(*s);
+    EXPECT_EQ(s->rowCount(), 1);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_TRUE(texts(game.boxes).empty());
+}
+
+TEST(Summary, EndGameBeforeAnyJudgementShowsAnEmptyList) {
+    Game game;
+    auto& f = game.start();
+    ASSERT_EQ(game.summary(), nullptr);
+    endGame(game);
+
+    windows::Form2* s = game.summary();
+    ASSERT_NE(s, nullptr);
+    EXPECT_TRUE(f.isHidden());
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_EQ(s->rowCount(), 0);
+    EXPECT_EQ(s->Label1->text(), "Question ");
+    expectColumnsOnce(*s);
+    // Nothing of the game was touched.
+    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_TRUE(f.Timer1->isActive());
+    EXPECT_TRUE(f.txtanswer->isEnabled());
+}
+
+TEST(Summary, CountdownRunsOnBehindTheShownSummary) {
+    Game game;
+    scriptEasy(game, {1, 1, 6, 3});
+    auto& f = game.start();
+    game.answer(true);
+    game.enter();
+    game.type("8");
+    game.ticks(3);
+    endGame(game);
+    windows::Form2* s = game.summary();
+    ASSERT_TRUE(s->isVisible());
+    ASSERT_EQ(s->rowCount(), 1);
+
+    game.ticks(6);
+    EXPECT_EQ(s->rowCount(), 1);
+    EXPECT_EQ(f.ProgressBar1->value(), 9);
+    game.tick();
+    EXPECT_EQ(s->rowCount(), 2);
+    EXPECT_EQ(rowCells(s, 1), (QStringList{"2", "6 + 3", "8", "9", "Wrong!"}));
+    EXPECT_EQ(s->Label1->text(), "Your score is 0 in 2 total questions.");
+    // The time-out leaves the windows as they are.
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_TRUE(f.isHidden());
+    EXPECT_FALSE(f.Timer1->isActive());
+}
+
+TEST(Summary, PlayAgainKeepsTheOldScoreLineUntilTheNextRow) {
+    Game game;
+    auto& f = game.start();
+    game.answer(true);
+    game.enter();
+    game.answer(true);
+    endGame(game);
+    windows::Form2* s = game.summary();
+    ASSERT_EQ(s->Label1->text(), "Your score is 2 in 2 total questions.");
+
+    playAgain(game);
+    EXPECT_EQ(s->rowCount(), 0);
+    EXPECT_EQ(s->Label1->text(), "Your score is 2 in 2 total questions.");
+    EXPECT_EQ(f.lblscore->text(), "0");
+    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_EQ(f.NumRight, 0);
+    EXPECT_EQ(f.NumWrong, 0);
+
+    game.answer(false);
+    EXPECT_EQ(s->Label1->text(), "Your score is -1 in 1 total questions.");
+    EXPECT_EQ(rowCells(s, 0).value(0), "1");
+}
+
+TEST(Summary, PlayAgainWhileAProblemIsOpenBringsThatProblemBack) {
+    Game game;
+    scriptEasy(game, {2, 3, 7, 5});
+    auto& f = game.start();
+    game.answer(true);
+    game.enter();
+    game.ticks(3);
+    ASSERT_EQ(f.lblQuestion->text(), "Question 2");
+    endGame(game);
+    const std::size_t drawn = game.random.taken();
+
+    playAgain(game);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(game.random.taken(), drawn);
+    EXPECT_EQ(f.lblQuestion->text(), "Question 2");
+    EXPECT_EQ(f.lblNum1->text(), "7");
+    EXPECT_EQ(f.lblNum2->text(), "5");
+    EXPECT_TRUE(f.Timer1->isActive());
+    EXPECT_EQ(f.secondsElapsed(), 3);
+    EXPECT_FALSE(f.PushButton1->isEnabled());
+    EXPECT_EQ(game.summary()->rowCount(), 0);
+
+    // Still counting, and still answerable from the keyboard.
+    game.tick();
+    EXPECT_EQ(f.ProgressBar1->value(), 4);
+    // The click on End Game took the focus; the answer box has it back.
+    ASSERT_EQ(f.focusWidget(), f.txtanswer);
+    game.type("12");
+    game.enter();
+    EXPECT_EQ(f.lblmessage->text(), "That's correct!");
+    EXPECT_EQ(game.summary()->rowCount(), 1);
+    EXPECT_EQ(rowCells(game.summary(), 0).value(1), "7 + 5");
+}
+
+TEST(Summary, ExitOrClosingEitherWindowEndsTheApplication) {
+    enum class Way { Exit, CloseSummary, CloseMain };
+    for (Way way : {Way::Exit, Way::CloseSummary, Way::CloseMain}) {
+        SCOPED_TRACE(int(way));
+        Game game;
+        auto& f = game.start();
+        game.answer(true);
+        game.enter();
+        game.ticks(9);
+        endGame(game);
+        windows::Form2* s = game.summary();
+        ASSERT_TRUE(s->isVisible());
+
+        switch (way) {
+        case Way::Exit:
+            game.click(s->PushButton1);
+            break;
+        case Way::CloseSummary:
+            s->close();
+            break;
+        case Way::CloseMain:
+            f.close();
+            break;
+        }
+        EXPECT_EQ(game.ending.count, 1);
+
+        // Nothing runs afterwards: not the time-out that was due, not a key,
+        // not a button.
+        game.tick();
+        EXPECT_EQ(f.secondsElapsed(), 9);
+        EXPECT_EQ(f.ProgressBar1->text(), "You have 1 seconds to answer this question.");
+        EXPECT_EQ(s->rowCount(), 1);
+        EXPECT_EQ(f.NumProb, 2);
+        s->PushButton8_Click();
+        EXPECT_EQ(f.NumProb, 2);
+        EXPECT_EQ(s->rowCount(), 1);
+        int enter = 13;
+        f.txtanswer_KeyPress(enter);
+        EXPECT_EQ(f.NumRight + f.NumWrong, 1);
+        EXPECT_EQ(game.ending.count, 1);
+        EXPECT_TRUE(texts(game.boxes).empty());
+    }
+}
+
+TEST(Summary, WriteToARowThatPlayAgainRemovedGoesNowhere) {
+    Game game;
+    auto& f = game.start();
+    game.answer(true);
+    const windows::SummaryRow stale = f.resultRow();
+    ASSERT_NE(stale.item, nullptr);
+    endGame(game);
+    playAgain(game);
+    windows::Form2* s = game.summary();
+    ASSERT_EQ(s->rowCount(), 0);
+
+    for (int i = 1; i <= 4; ++i) EXPECT_NO_THROW(s->setSubItem(stale, i, QStringLiteral("x")));
+    EXPECT_EQ(s->rowCount(), 0);
+
+    // Rows of the new game are written as usual.
+    game.answer(false);
+    ASSERT_EQ(s->rowCount(), 1);
+    EXPECT_EQ(rowCells(s, 0).value(4), "Wrong!");
+    EXPECT_NO_THROW(s->setSubItem(stale, 4, QStringLiteral("x")));
+    EXPECT_EQ(rowCells(s, 0).value(4), "Wrong!");
+}
