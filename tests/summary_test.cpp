@@ -240,3 +240,37 @@ TEST(Summary, WriteToARowThatPlayAgainRemovedGoesNowhere) {
     EXPECT_NO_THROW(s->setSubItem(stale, 4, QStringLiteral("x")));
     EXPECT_EQ(rowCells(s, 0).value(4), "Wrong!");
 }
+
+TEST(Summary, ALongGameShowsItsNewestRowAndPlayAgainEmptiesItAtOnce) {
+    Game game;
+    auto& f = game.start();
+    // Rows written while the summary is hidden are scrolled to on showing.
+    for (int i = 0; i < 300; ++i) {
+        game.answer(i % 2 == 0);
+        if (i < 299) game.enter();
+    }
+    endGame(game);
+    Game::settle();
+    auto* s = game.summary();
+    ASSERT_EQ(s->rowCount(), 300);
+    const QRect newest = s->ListView1->visualItemRect(s->ListView1->topLevelItem(299));
+    EXPECT_TRUE(s->ListView1->viewport()->rect().intersects(newest));
+
+    // The rows leave the list at once, even while the ones of a previous
+    // Play Again are still being freed; the new game writes rows as before.
+    playAgain(game);
+    EXPECT_EQ(s->rowCount(), 0);
+    game.answer(true);
+    endGame(game);
+    ASSERT_EQ(s->rowCount(), 1);
+    EXPECT_EQ(rowCells(s, 0).value(0), "1");
+    game.click(s->PushButton8);  // no settle: the first rows are still waiting
+    EXPECT_EQ(s->rowCount(), 0);
+    Game::settle();
+    game.answer(false);
+    ASSERT_EQ(s->rowCount(), 1);
+    EXPECT_EQ(rowCells(s, 0).value(4), "Wrong!");
+    EXPECT_EQ(f.NumWrong, 1);
+    // The game goes away with rows still waiting to be freed; the sanitizer
+    // build tells if any of them leaks.
+}

@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
+#include <algorithm>
 
 #include "engine/fault.h"
 #include "form1.h"
@@ -115,8 +117,21 @@ void Form2::addColumn(const QString& header) {
 
 SummaryRow Form2::addRow(const QString& text) {
     auto* item = new QTreeWidgetItem(ListView1, QStringList{text});
-    ListView1->scrollToItem(item);
+    // Scrolling lays out every row of the list. The rows arrive while the
+    // window is hidden, where that would make each row cost as much as all
+    // the rows before it; the newest row is brought into view on showing.
+    if (isVisible())
+        ListView1->scrollToItem(item);
+    else
+        scrollToNewest_ = true;
     return {item, generation_};
+}
+
+void Form2::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!scrollToNewest_) return;
+    scrollToNewest_ = false;
+    if (const int n = ListView1->topLevelItemCount()) ListView1->scrollToItem(ListView1->topLevelItem(n - 1));
 }
 
 void Form2::setSubItem(const SummaryRow& row, int index, const QString& text) {
@@ -141,12 +156,25 @@ void Form2::PushButton8_Click() {
         g.step(104, [&] { main_.NumWrong = 0; });
         g.step(106, [&] { main_.lblscore->setText(QStringLiteral("0")); });
         g.step(108, [&] {
-            ListView1->clear();
+            // Freeing the rows of a long game takes longer than the new game
+            // should wait for: they leave the list at once and are freed in
+            // small batches once the main window is back.
+            const bool freeing = !discarded_.empty();
+            for (QTreeWidgetItem* item : ListView1->invisibleRootItem()->takeChildren())
+                discarded_.emplace_back(item);
             ++generation_;
+            if (!freeing && !discarded_.empty())
+                QTimer::singleShot(0, this, &Form2::freeDiscardedRows);
         });
         g.step(110, [&] { hide(); });
         g.step(112, [&] { main_.show(); });
     });
+}
+
+void Form2::freeDiscardedRows() {
+    constexpr std::size_t kBatch = 1000;
+    discarded_.resize(discarded_.size() - std::min(kBatch, discarded_.size()));
+    if (!discarded_.empty()) QTimer::singleShot(0, this, &Form2::freeDiscardedRows);
 }
 
 void Form2::PushButton1_Click() {

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QTreeWidget>
 #include <QWidget>
+#include <memory>
+#include <vector>
 
 #include "controls.h"
 #include "frame/pointer.h"
@@ -37,18 +39,23 @@ public:
     PushButton* PushButton1;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void addColumn(const QString& header);
+    void freeDiscardedRows();
     void Form_Unload();
 
     Form1& main_;
     frame::Seams seams_;
     frame::WindowPointer pointer_;
     std::uint64_t generation_ = 1;
+    bool scrollToNewest_ = false;
+    // Rows Play Again took out of the list, freed a batch at a time.
+    std::vector<std::unique_ptr<QTreeWidgetItem>> discarded_;
 };
 
 }  // namespace windows
