@@ -87,10 +87,15 @@ void applySkin(QWidget* form, const QString& folder) {
 }
 
 QCursor loadHandPointer(const QString& path) {
+    // Only a plain file can be a pointer: opening a named pipe would wait for
+    // a writer forever, and a device such as /dev/zero never ends.
+    if (!QFileInfo(QDir::fromNativeSeparators(path)).isFile()) throw engine::Fault(kBadPicture);
     QFile file(QDir::fromNativeSeparators(path));
     if (!file.open(QIODevice::ReadOnly)) throw engine::Fault(kBadPicture);
     if (file.size() > kMaxPointerFileBytes) throw engine::Fault(kBadPicture);
-    const QByteArray bytes = file.readAll();
+    // Read no more than the limit, whatever size the file claimed.
+    const QByteArray bytes = file.read(kMaxPointerFileBytes + 1);
+    if (bytes.size() > kMaxPointerFileBytes) throw engine::Fault(kBadPicture);
     // The header: reserved 0, type 2 (cursor), at least one entry; the first
     // directory entry carries the hotspot at offsets 10 and 12.
     auto u16 = [&](int at) {

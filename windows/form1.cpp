@@ -476,6 +476,9 @@ void Form1::judge(Guard& g, std::int32_t typed, int compareStep, BranchSteps rig
 }
 
 void Form1::writeRow(Guard& g, const BranchSteps& steps, std::int32_t typed, const char* verdict) {
+    // Should the row fail to be added, the cells below must not land in the
+    // previous judgement's row, which the reference would otherwise still name.
+    ResultRow = {};
     g.step(steps.row, [&] { ResultRow = form2().addRow(number(NumProb)); });
     const std::array<QString, 4> cells{qs(ProblemText), number(typed), number(CorrectAnswer),
                                        QString::fromLatin1(verdict)};
