@@ -112,8 +112,13 @@ QCursor loadHandPointer(const QString& path) {
 }
 
 void installFontSubstitutes() {
-    // fontconfig aliases Arial and Times New Roman to the Liberation fonts;
-    // MS Sans Serif has no alias, and Liberation Sans is its nearest match.
+    // fontconfig aliases Arial and Times New Roman to the Liberation fonts,
+    // but only where its metric aliases are configured; without them Qt falls
+    // back to whatever font comes first, with other widths, and captions are
+    // cut. MS Sans Serif has no alias, and Liberation Sans is its nearest
+    // match. A substitute is used only where the named font is missing.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 

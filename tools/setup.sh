@@ -15,6 +15,8 @@ packages=(
   libbenchmark-dev time
   # desktop integration: validators, the accessibility bus and its client
   appstream desktop-file-utils at-spi2-core python3-pyatspi dbus-x11
+  # the icon check draws the scalable icon to compare it with the program's
+  librsvg2-bin
 )
 
 missing=()

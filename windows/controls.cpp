@@ -90,6 +90,7 @@ void ProgressBar::setText(const QString& text) {
     if (text == text_) return;
     text_ = text;
     update();
+    emit textChanged(text_);
 }
 
 void ProgressBar::paintEvent(QPaintEvent*) {

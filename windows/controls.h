@@ -63,6 +63,9 @@ public:
     QString text() const override { return text_; }
     void setText(const QString& text);
 
+signals:
+    void textChanged(const QString& text);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "accessibility.h"
 #include "engine/quiz.h"
 #include "form2.h"
 #include "frame/main_module.h"
@@ -200,6 +201,7 @@ void Form1::buildControls() {
         connect(b, &PushButton::mouseMoved, this,
                 [this] { pointer_.moveOver(frame::PointerMode::Custom); });
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+    describeMainWindow(*this);
 }
 
 // ------------------------------------------------------------ window events

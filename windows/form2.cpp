@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "accessibility.h"
 #include "engine/fault.h"
 #include "form1.h"
 #include "frame/guard.h"
@@ -86,6 +87,7 @@ Form2::Form2(Form1& main, const frame::Seams& seams)
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
+    describeSummaryWindow(*this);
 }
 
 void Form2::Form_Load() {

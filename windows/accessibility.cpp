@@ -1,0 +1,346 @@
+#include "accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QDBusVirtualObject>
+#include <QEvent>
+#include <QHash>
+#include <QPointer>
+#include <QTimer>
+
+#include "form1.h"
+#include "form2.h"
+
+namespace windows {
+
+namespace {
+
+// The accessibility bus as Qt's AT-SPI bridge names its connection, and the
+// paths under which the bridge serves the accessible objects.
+const QString kA11yConnection = QStringLiteral("a11y");
+const QString kObjectsPath = QStringLiteral("/org/a11y/atspi/accessible");
+const QString kRootPath = QStringLiteral("/org/a11y/atspi/accessible/root");
+const QString kAccessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
+const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString kRegistry = QStringLiteral("org.a11y.atspi.Registry");
+
+// AT-SPI's politeness levels for an announcement.
+constexpr int kPolite = 1;
+constexpr int kAssertive = 2;
+
+// The order in which a screen reader walks a window's controls. Qt lists
+// them in stacking order, which the layouts set for drawing (the second
+// number before the first); a window that has an order here is read in it,
+// followed by any control the order does not name.
+QHash<const QWidget*, QList<QPointer<QWidget>>>& readingOrders() {
+    static QHash<const QWidget*, QList<QPointer<QWidget>>> orders;
+    return orders;
+}
+
+class WindowInterface final : public QAccessibleWidget {
+public:
+    explicit WindowInterface(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> list = children();
+        if (index < 0 || index >= list.size()) return nullptr;
+        return QAccessible::queryAccessibleInterface(list.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child) return -1;
+        return int(children().indexOf(qobject_cast<QWidget*>(child->object())));
+    }
+
+private:
+    QList<QWidget*> children() const {
+        QList<QWidget*> list;
+        const auto found = readingOrders().constFind(widget());
+        if (found != readingOrders().constEnd())
+            for (const QPointer<QWidget>& w : *found)
+                if (w && w->parentWidget() == widget()) list.append(w);
+        for (QObject* o : widget()->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (w && !w->isWindow() && !list.contains(w)) list.append(w);
+        }
+        return list;
+    }
+};
+
+QAccessibleInterface* roleFactory(const QString& className, QObject* object) {
+    if (!object || !object->isWidgetType()) return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    // The windows are plain widgets to Qt; to a screen reader they are windows.
+    if (className == QLatin1String("windows::Form1") ||
+        className == QLatin1String("windows::Form2"))
+        return new WindowInterface(widget);
+    if (className == QLatin1String("windows::OperatorPicture"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    return nullptr;
+}
+
+bool installRoles() {
+    static const bool installed = [] {
+        QAccessible::installFactory(roleFactory);
+        return true;
+    }();
+    return installed;
+}
+// Before any window exists: an interface, once made, stays for its object.
+[[maybe_unused]] const bool kRolesAtStart = installRoles();
+
+void setReadingOrder(QWidget* window, std::initializer_list<QWidget*> order) {
+    QList<QPointer<QWidget>>& list = readingOrders()[window];
+    list.clear();
+    for (QWidget* w : order) list.append(w);
+    QObject::connect(window, &QObject::destroyed, [window] { readingOrders().remove(window); });
+}
+
+QString pathOf(QAccessibleInterface* iface) {
+    if (!iface || !iface->isValid()) return QStringLiteral("/org/a11y/atspi/null");
+    if (iface->role() == QAccessible::Application) return kRootPath;
+    return kObjectsPath + QLatin1Char('/') + QString::number(QAccessible::uniqueId(iface));
+}
+
+QAccessibleInterface* interfaceAt(const QString& path) {
+    if (path == kRootPath)
+        return QAccessible::queryAccessibleInterface(QCoreApplication::instance());
+    if (!path.startsWith(kObjectsPath + QLatin1Char('/'))) return nullptr;
+    bool ok = false;
+    const uint id = path.mid(kObjectsPath.size() + 1).toUInt(&ok);
+    if (!ok) return nullptr;
+    QAccessibleInterface* iface = QAccessible::accessibleInterface(id);
+    return iface && iface->isValid() ? iface : nullptr;
+}
+
+QVariant objectReference(const QString& service, const QString& path) {
+    QDBusArgument reference;
+    reference.beginStructure();
+    reference << service << QDBusObjectPath(path);
+    reference.endStructure();
+    return QVariant::fromValue(reference);
+}
+
+QVariantMap accessibleProperties(QAccessibleInterface* iface, const QString& busName) {
+    QVariantMap properties;
+    properties.insert(QStringLiteral("Name"), iface->text(QAccessible::Name));
+    properties.insert(QStringLiteral("Description"), iface->text(QAccessible::Description));
+    properties.insert(QStringLiteral("ChildCount"), iface->childCount());
+    if (iface->role() == QAccessible::Application) {
+        properties.insert(QStringLiteral("Parent"), objectReference(kRegistry, kRootPath));
+    } else {
+        QAccessibleInterface* parent = iface->parent();
+        properties.insert(QStringLiteral("Parent"), objectReference(busName, pathOf(parent)));
+    }
+    return properties;
+}
+
+// Stands in front of Qt's bridge on the accessibility bus: takes the
+// Properties calls that would crash it and passes everything else on.
+class BusGuard final : public QDBusVirtualObject, public QAccessible::ActivationObserver {
+public:
+    BusGuard() : QDBusVirtualObject(QCoreApplication::instance()) {
+        // The bridge registers itself when a screen reader turns accessibility
+        // on, which may happen at any time and again after the bus restarts.
+        watch_.setInterval(1000);
+        QObject::connect(&watch_, &QTimer::timeout, this, [this] { takeOver(); });
+        watch_.start();
+        QAccessible::installActivationObserver(this);
+        QTimer::singleShot(0, this, [this] { takeOver(); });
+    }
+    ~BusGuard() override { QAccessible::removeActivationObserver(this); }
+
+    QString introspect(const QString& path) const override {
+        return bridge_ ? bridge_->introspect(path) : QString();
+    }
+
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        if (auto answer = answerPropertiesCall(message, connection.baseService())) {
+            QDBusConnection(connection).send(*answer);
+            return true;
+        }
+        return bridge_ ? bridge_->handleMessage(message, connection) : false;
+    }
+
+    void accessibilityActiveChanged(bool active) override {
+        if (active) QTimer::singleShot(0, this, [this] { takeOver(); });
+    }
+
+private:
+    void takeOver() {
+        if (!QAccessible::isActive()) return;
+        QDBusConnection bus(kA11yConnection);
+        if (!bus.isConnected()) return;
+        QObject* there = bus.objectRegisteredAt(kObjectsPath);
+        if (there == this) return;
+        auto* bridge = qobject_cast<QDBusVirtualObject*>(there);
+        if (!bridge) return;
+        bus.unregisterObject(kObjectsPath);
+        if (bus.registerVirtualObject(kObjectsPath, this, QDBusConnection::SubPath)) {
+            bridge_ = bridge;
+        } else {
+            bus.registerVirtualObject(kObjectsPath, bridge, QDBusConnection::SubPath);
+        }
+    }
+
+    QTimer watch_;
+    QPointer<QDBusVirtualObject> bridge_;
+};
+
+void guardAccessibilityBus() {
+    static QPointer<BusGuard> guard;
+    if (!guard && QCoreApplication::instance()) guard = new BusGuard;
+}
+
+AnnouncementListener& announcementListener() {
+    static AnnouncementListener listener;
+    return listener;
+}
+
+// Asks assistive technology to speak `text` now, wherever the focus is.
+void announce(QObject* source, const QString& text, bool urgent) {
+    if (text.isEmpty()) return;
+    if (announcementListener()) announcementListener()(source, text, urgent);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(source, text);
+    event.setPoliteness(urgent ? QAccessible::AnnouncementPoliteness::Assertive
+                               : QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&event);
+#else
+    QAccessibleEvent event(source, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+    // Qt's bridge drops alerts; AT-SPI has an announcement event of its own.
+    if (!QAccessible::isActive()) return;
+    QDBusConnection bus(kA11yConnection);
+    if (!bus.isConnected()) return;
+    QDBusMessage signal = QDBusMessage::createSignal(accessibleObjectPath(source),
+                                                     QStringLiteral("org.a11y.atspi.Event.Object"),
+                                                     QStringLiteral("Announcement"));
+    signal << QString() << (urgent ? kAssertive : kPolite) << 0
+           << QVariant::fromValue(QDBusVariant(text)) << QVariantMap();
+    bus.send(signal);
+#endif
+}
+
+// A problem is over when the Next button comes back: the verdict and the
+// score stand in their boxes by then, on both ways of judging.
+class VerdictWatch final : public QObject {
+public:
+    VerdictWatch(PushButton* next, QLabel* message) : QObject(next), message_(message) {
+        next->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::EnabledChange && static_cast<QWidget*>(watched)->isEnabled() &&
+            message_)
+            announce(message_, message_->text(), false);
+        return false;
+    }
+
+private:
+    QPointer<QLabel> message_;
+};
+
+}  // namespace
+
+void setAnnouncementListener(AnnouncementListener listener) {
+    announcementListener() = std::move(listener);
+}
+
+QString operatorName(engine::Operator op) {
+    switch (op) {
+        case engine::Operator::Addition:
+            return QStringLiteral("plus");
+        case engine::Operator::Subtraction:
+            return QStringLiteral("minus");
+        case engine::Operator::Multiplication:
+            return QStringLiteral("times");
+        case engine::Operator::Division:
+            return QStringLiteral("divided by");
+    }
+    return QString();
+}
+
+QString accessibleObjectPath(QObject* object) {
+    return pathOf(QAccessible::queryAccessibleInterface(object));
+}
+
+std::optional<QDBusMessage> answerPropertiesCall(const QDBusMessage& call, const QString& busName) {
+    if (call.type() != QDBusMessage::MethodCallMessage || call.interface() != kPropertiesInterface)
+        return std::nullopt;
+    const QString member = call.member();
+    // The arguments as their types say, not as the member promises.
+    const QVariantList args = call.arguments();
+    auto isText = [&](int i) { return args.at(i).metaType() == QMetaType::fromType<QString>(); };
+    auto isVariant = [&](int i) {
+        return args.at(i).metaType() == QMetaType::fromType<QDBusVariant>();
+    };
+    const bool getShape = args.size() == 2 && isText(0) && isText(1);
+    const bool setShape = args.size() == 3 && isText(0) && isText(1) && isVariant(2);
+    const bool getAllShape = args.size() == 1 && isText(0);
+    if (member == QLatin1String("Get") && getShape) return std::nullopt;
+    if (member == QLatin1String("Set") && setShape) return std::nullopt;
+    if (member != QLatin1String("GetAll") || !getAllShape)
+        return call.createErrorReply(
+            QDBusError::InvalidArgs,
+            QStringLiteral("Bad arguments for %1.%2").arg(kPropertiesInterface, member));
+    QAccessibleInterface* iface = interfaceAt(call.path());
+    if (!iface)
+        return call.createErrorReply(QDBusError::UnknownObject,
+                                     QStringLiteral("No accessible object at %1").arg(call.path()));
+    if (args.at(0).toString() != kAccessibleInterface)
+        return call.createErrorReply(QDBusError::NotSupported,
+                                     QStringLiteral("Ask for each property with Get"));
+    return call.createReply(QVariant(accessibleProperties(iface, busName)));
+}
+
+void describeMainWindow(Form1& form) {
+    installRoles();
+    guardAccessibilityBus();
+
+    form.txtanswer->setAccessibleName(QString::fromLatin1(kAnswerBoxName));
+    // The labels keep their own text as their name: that is what is spoken.
+    form.lblNum1->setAccessibleDescription(QString::fromLatin1(described::kFirstNumber));
+    form.lblNum2->setAccessibleDescription(QString::fromLatin1(described::kSecondNumber));
+    form.lblscore->setAccessibleDescription(QString::fromLatin1(described::kScore));
+    form.lblQuestion->setAccessibleDescription(QString::fromLatin1(described::kQuestion));
+    form.lblmessage->setAccessibleDescription(QString::fromLatin1(described::kVerdict));
+    form.lblMultiOp->setAccessibleDescription(QString::fromLatin1(described::kRandomOperator));
+    for (OperatorPicture* picture : form.pictures())
+        picture->setAccessibleName(operatorName(picture->op()));
+
+    // A progress bar's text does not reach AT-SPI; its name does.
+    ProgressBar* bar = form.ProgressBar1;
+    bar->setAccessibleName(bar->text());
+    bar->setAccessibleDescription(QString::fromLatin1(described::kCountdown));
+    QObject::connect(bar, &ProgressBar::textChanged, bar, [bar](const QString& text) {
+        bar->setAccessibleName(text);
+        if (text == QLatin1String("Time is over.")) announce(bar, text, true);
+    });
+
+    new VerdictWatch(form.PushButton1, form.lblmessage);
+
+    // The problem as it is said: first number, operator, second number,
+    // equals, answer; then the clock, the options and the score.
+    setReadingOrder(
+        &form, {form.lblNum1,     form.imgAdd,  form.imgSub,   form.imgMul,      form.imgDiv,
+                form.lblMultiOp,  form.lblNum2, form.Label4,   form.txtanswer,   form.ProgressBar1,
+                form.Label2,      form.Check1,  form.Check2,   form.Check3,      form.Check4,
+                form.Label3,      form.Check5,  form.Check6,   form.Check7,      form.Label5,
+                form.PushButton8, form.Label1,  form.lblscore, form.lblQuestion, form.lblmessage,
+                form.PushButton1});
+}
+
+void describeSummaryWindow(Form2& form) {
+    installRoles();
+    form.ListView1->setAccessibleName(QString::fromLatin1(kSummaryListName));
+    setReadingOrder(&form, {form.Label1, form.ListView1, form.PushButton8, form.PushButton1});
+}
+
+}  // namespace windows
