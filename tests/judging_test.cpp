@@ -291,10 +291,34 @@ TEST(Judging, SixDigitProductCanBeTypedAndJudgedRight) {
     EXPECT_EQ(f.correctAnswer(), 998001);
     game.type("998001");
     EXPECT_EQ(f.txtanswer->text(), "998001");
+    // Six digits are drawn smaller so that all of them show; the box's own
+    // font comes back for a short answer.
+    const auto fits = [&] {
+        return QFontMetricsF(f.txtanswer->font()).horizontalAdvance(f.txtanswer->text()) <=
+               f.txtanswer->contentsRect().width() - 8;
+    };
+    EXPECT_TRUE(fits());
+    EXPECT_LT(f.txtanswer->font().pointSizeF(), 48);
+    game.key(Qt::Key_Backspace);
+    game.key(Qt::Key_Backspace);
+    game.key(Qt::Key_Backspace);
+    EXPECT_EQ(f.txtanswer->font().pointSizeF(), 48);
+    game.type("001");
+    EXPECT_TRUE(fits());
     game.enter();
     EXPECT_EQ(f.lblmessage->text(), "That's correct!");
     EXPECT_EQ(rowCells(game.summary(), 0),
               (QStringList{"1", "999 X 999", "998001", "998001", "Correct!"}));
+
+    // The verdict with a six-digit result keeps its label's font but is drawn
+    // in one that fits the label.
+    const QString verdict = QStringLiteral("Wrong! Answer: 998001");
+    const QFont labelFont = f.lblmessage->font();
+    EXPECT_GT(QFontMetricsF(labelFont).horizontalAdvance(verdict), f.lblmessage->contentsRect().width());
+    const QFont drawn = windows::fontToFit(labelFont, verdict, f.lblmessage->contentsRect().width());
+    EXPECT_LE(QFontMetricsF(drawn).horizontalAdvance(verdict), f.lblmessage->contentsRect().width());
+    EXPECT_EQ(windows::fontToFit(labelFont, QStringLiteral("That's correct!"), f.lblmessage->contentsRect().width()),
+              labelFont);
 
     // A seventh digit does not fit.
     game.enter();

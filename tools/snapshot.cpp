@@ -145,6 +145,15 @@ std::map<QString, Render> states() {
         s.answer(false);
         return save(s.form.get(), out);
     };
+    all["long-verdict"] = [](const QString& out) {
+        // The widest texts: a six-digit answer and a six-digit correct result.
+        Scene s;
+        auto& f = *s.form;
+        tickBoxes({f.Check3, f.Check7}, {f.Check1, f.Check5});
+        s.showAndActivate();
+        s.answer(false);
+        return save(&f, out);
+    };
     all["countdown-4"] = [](const QString& out) {
         Scene s;
         s.showAndActivate();

@@ -119,6 +119,17 @@ AnswerBox::AnswerBox(QWidget* parent) : QLineEdit(parent) {
     setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
     setAlignment(Qt::AlignCenter);
     setDragEnabled(false);
+    connect(this, &QLineEdit::textChanged, this, &AnswerBox::fitText);
+}
+
+void AnswerBox::fitText() {
+    if (fitting_) return;
+    fitting_ = true;
+    if (!designFont_) designFont_ = font();
+    // The frame and the line edit's own margins take about 8 pixels.
+    const QFont fitted = fontToFit(*designFont_, text(), contentsRect().width() - 8);
+    if (fitted != font()) setFont(fitted);
+    fitting_ = false;
 }
 
 void AnswerBox::keyPressEvent(QKeyEvent* event) {
@@ -131,6 +142,30 @@ void AnswerBox::keyPressEvent(QKeyEvent* event) {
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+// -------------------------------------------------------------- FittingLabel
+
+QFont fontToFit(const QFont& font, const QString& text, int width) {
+    QFont f = font;
+    constexpr double kSmallest = 6.0;
+    while (f.pointSizeF() > kSmallest && QFontMetricsF(f).horizontalAdvance(text) > width)
+        f.setPointSizeF(std::max(kSmallest, f.pointSizeF() * 0.94));
+    return f;
+}
+
+void FittingLabel::paintEvent(QPaintEvent* event) {
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const QFont fitted = fontToFit(font(), text(), area.width());
+    if (fitted == font()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QFrame::paintEvent(event);
+    QPainter p(this);
+    p.setFont(fitted);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    p.drawText(area, int(alignment()) | Qt::TextSingleLine, text());
 }
 
 // ----------------------------------------------------------- OperatorPicture

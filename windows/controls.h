@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -87,7 +88,27 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Six digits are wider than the box at its font: shrink to fit them.
+    void fitText();
+    std::optional<QFont> designFont_;
+    bool fitting_ = false;
 };
+
+// A label that keeps its font but draws a text too wide for it smaller, so
+// that a long verdict ("Wrong! Answer: 998001") or score is never cut off.
+class FittingLabel final : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The largest font no bigger than `font` in which `text` fits `width` pixels.
+QFont fontToFit(const QFont& font, const QString& text, int width);
 
 // An operator's picture, drawn as vectors so that it is sharp at any scale.
 class OperatorPicture final : public QWidget {

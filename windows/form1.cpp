@@ -24,9 +24,10 @@ const QColor kLightGrey(224, 224, 224);
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 QString number(long long v) { return qs(engine::formatNumber(v)); }
 
+template <class Label = QLabel>
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QFont font,
                   int l, int t, int w, int h) {
-    auto* label = new QLabel(caption, parent);
+    auto* label = new Label(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -137,11 +138,11 @@ void Form1::buildControls() {
     lblMultiOp->hide();
     Label3 = makeLabel(this, "Label3", QStringLiteral("Game Level"), headingFont, 4680, 2640, 1935, 375);
     Label2 = makeLabel(this, "Label2", QStringLiteral("Operator"), headingFont, 2280, 2640, 1935, 375);
-    lblmessage = makeLabel(this, "lblmessage", QString(), fontOf("Times New Roman", 36, true), 2400,
+    lblmessage = makeLabel<FittingLabel>(this, "lblmessage", QString(), fontOf("Times New Roman", 36, true), 2400,
                            6600, 6615, 1095);
     makeOpaque(lblmessage, kLightGrey, true);
     lblmessage->setAlignment(Qt::AlignCenter);
-    lblscore = makeLabel(this, "lblscore", QStringLiteral("0"), fontOf("Times New Roman", 41.25, true),
+    lblscore = makeLabel<FittingLabel>(this, "lblscore", QStringLiteral("0"), fontOf("Times New Roman", 41.25, true),
                          120, 6600, 1965, 1095);
     makeOpaque(lblscore, kLightGrey, true);
     lblscore->setAlignment(Qt::AlignCenter);
