@@ -230,19 +230,24 @@ QPixmap drawIcon(int size, const std::function<void(QPainter&, double)>& draw) {
 }  // namespace
 
 QIcon applicationIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(drawIcon(size, [](QPainter& p, double s) {
-            // A green flash card with a blue plus, as on the game's panel.
-            const QRectF card(s * 0.06, s * 0.14, s * 0.88, s * 0.72);
-            p.setPen(QPen(QColor(40, 90, 40), std::max(1.0, s / 32)));
-            p.setBrush(QColor(128, 255, 128));
-            p.drawRoundedRect(card, s * 0.1, s * 0.1);
-            OperatorPicture::paintSign(p, card.adjusted(s * 0.2, s * 0.1, -s * 0.2, -s * 0.1),
-                                       engine::Operator::Addition);
-        }));
-    }
-    return icon;
+    // Drawn once for the run, for both windows. Never freed: its pixmaps
+    // must not outlive the application, and the process ends with it.
+    static const QIcon* const cached = [] {
+        auto* icon = new QIcon;
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            icon->addPixmap(drawIcon(size, [](QPainter& p, double s) {
+                // A green flash card with a blue plus, as on the game's panel.
+                const QRectF card(s * 0.06, s * 0.14, s * 0.88, s * 0.72);
+                p.setPen(QPen(QColor(40, 90, 40), std::max(1.0, s / 32)));
+                p.setBrush(QColor(128, 255, 128));
+                p.drawRoundedRect(card, s * 0.1, s * 0.1);
+                OperatorPicture::paintSign(p, card.adjusted(s * 0.2, s * 0.1, -s * 0.2, -s * 0.1),
+                                           engine::Operator::Addition);
+            }));
+        }
+        return icon;
+    }();
+    return *cached;
 }
 
 QIcon nextButtonIcon() {

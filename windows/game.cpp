@@ -17,6 +17,9 @@ int runGame(int argc, char** argv) {
     // Only the game's own ending closes it; hiding the main window for the
     // summary must not look like the last window closing.
     app.setQuitOnLastWindowClosed(false);
+    // Ties the windows to the menu entry (its icon and name) on desktops
+    // that match them by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillory.Quillory"));
     frame::installFontSubstitutes();
 
     frame::ModalMessageBoxes boxes;
