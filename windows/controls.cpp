@@ -1,6 +1,9 @@
 #include "controls.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpressionValidator>
@@ -17,6 +20,18 @@ QFont fontOf(const char* family, double points, bool bold) {
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;
+}
+
+void centreOnScreen(QWidget* window) {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+    }
+}
+
+bool onBackground(const QWidget* window, const QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    return window->rect().contains(at) && !window->childAt(at);
 }
 
 std::optional<int> characterCode(const QKeyEvent* event) {

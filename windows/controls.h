@@ -22,6 +22,15 @@ void placeTwips(QWidget* w, int left, int top, int width, int height);
 
 QFont fontOf(const char* family, double points, bool bold);
 
+// Moves a window to the middle of the primary screen's free area.
+void centreOnScreen(QWidget* window);
+
+// Whether a mouse move that reached a window lies on its bare background. A
+// move over a control without a pointer handler of its own (a label, a
+// picture, the answer box, the bar) is passed up to the window too, and so is
+// one over a control outside the client area: neither is the background.
+bool onBackground(const QWidget* window, const QMouseEvent* event);
+
 // The character code a key press carries (Enter 13, Backspace 8, Escape 27,
 // else the first character of its text), or none for keys that type nothing.
 std::optional<int> characterCode(const QKeyEvent* event);

@@ -247,12 +247,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::Form_Unload() { seams_.ending.end(); }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
-    // Moves over a control without a pointer handler of its own (a label, a
-    // picture, the answer box, the bar) arrive here too: they change nothing.
-    // So do the Start/Next button's, at its place below the client area,
-    // where childAt() finds nothing.
-    const QPoint at = event->position().toPoint();
-    if (rect().contains(at) && !childAt(at)) pointer_.moveOver(frame::PointerMode::Default);
+    if (onBackground(this, event)) pointer_.moveOver(frame::PointerMode::Default);
     QWidget::mouseMoveEvent(event);
 }
 
@@ -292,10 +287,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::showCentred() {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    centreOnScreen(this);
     show();
 }
 

@@ -83,10 +83,7 @@ Form2::Form2(Form1& main, const frame::Seams& seams)
                 [this] { pointer_.moveOver(frame::PointerMode::Custom); });
     ListView1->viewport()->installEventFilter(this);
 
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    centreOnScreen(this);
     describeSummaryWindow(*this);
 }
 
@@ -192,7 +189,7 @@ void Form2::closeEvent(QCloseEvent* event) {
 void Form2::Form_Unload() { seams_.ending.end(); }
 
 void Form2::mouseMoveEvent(QMouseEvent* event) {
-    if (!childAt(event->position().toPoint())) pointer_.moveOver(frame::PointerMode::Default);
+    if (onBackground(this, event)) pointer_.moveOver(frame::PointerMode::Default);
     QWidget::mouseMoveEvent(event);
 }
 
