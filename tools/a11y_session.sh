@@ -69,7 +69,10 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
   org.freedesktop.DBus.Properties.Set string:org.a11y.Status \
   string:IsEnabled variant:boolean:true >/dev/null
 
-"$program" >"$XDG_RUNTIME_DIR/game.log" 2>&1 &
+# Qt asks the bus whether assistive technology is on, once, as it starts; on
+# a cold first start the answer can come too late and the game stays off the
+# accessibility bus. A real screen reader is running here, so say so directly.
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$XDG_RUNTIME_DIR/game.log" 2>&1 &
 export GAME_PID=$!
 status=0
 "$@" || status=$?
