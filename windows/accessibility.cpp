@@ -254,17 +254,8 @@ void setAnnouncementListener(AnnouncementListener listener) {
 }
 
 QString operatorName(engine::Operator op) {
-    switch (op) {
-        case engine::Operator::Addition:
-            return QStringLiteral("plus");
-        case engine::Operator::Subtraction:
-            return QStringLiteral("minus");
-        case engine::Operator::Multiplication:
-            return QStringLiteral("times");
-        case engine::Operator::Division:
-            return QStringLiteral("divided by");
-    }
-    return QString();
+    const std::string_view name = engine::info(op).name;
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
 QString accessibleObjectPath(QObject* object) {
