@@ -69,10 +69,9 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
   org.freedesktop.DBus.Properties.Set string:org.a11y.Status \
   string:IsEnabled variant:boolean:true >/dev/null
 
-# Qt asks the bus whether assistive technology is on, once, as it starts; on
-# a cold first start the answer can come too late and the game stays off the
-# accessibility bus. A real screen reader is running here, so say so directly.
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$XDG_RUNTIME_DIR/game.log" 2>&1 &
+# On the X server of this session, whatever platform the caller's
+# environment names: the offscreen platform has no accessibility bridge.
+QT_QPA_PLATFORM=xcb "$program" >"$XDG_RUNTIME_DIR/game.log" 2>&1 &
 export GAME_PID=$!
 status=0
 "$@" || status=$?
