@@ -15,6 +15,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "proc_status.h"
+
 namespace {
 
 double monotonicMs() {
@@ -23,20 +25,7 @@ double monotonicMs() {
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
 
-long statusKiB(const char* key) {
-    std::FILE* f = std::fopen("/proc/self/status", "r");
-    if (!f) return -1;
-    char line[256];
-    long value = -1;
-    const std::size_t len = std::strlen(key);
-    while (std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, key, len) == 0) {
-            value = std::strtol(line + len, nullptr, 10);
-            break;
-        }
-    std::fclose(f);
-    return value;
-}
+using bench::statusKiB;
 
 class FirstQuestionProbe final : public QObject {
 public:

@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "proc_status.h"
+
 #include "frame/main_module.h"
 
 namespace bench {
@@ -72,22 +74,7 @@ std::string spreadMs(const Stats& s) {
     return "p10-p90 " + fixed(s.p10, d) + "-" + fixed(s.p90, d) + ", max " + fixed(s.max, d);
 }
 
-namespace {
-long statusKiB(const char* key) {
-    std::FILE* f = std::fopen("/proc/self/status", "r");
-    if (!f) return -1;
-    char line[256];
-    long value = -1;
-    const std::size_t len = std::strlen(key);
-    while (std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, key, len) == 0) {
-            value = std::strtol(line + len, nullptr, 10);
-            break;
-        }
-    std::fclose(f);
-    return value;
-}
-}  // namespace
+using bench::statusKiB;
 
 long peakResidentKiB() { return statusKiB("VmHWM:"); }
 long residentKiB() { return statusKiB("VmRSS:"); }

@@ -18,14 +18,11 @@
 using testing_support::drawOf;
 using testing_support::Game;
 using testing_support::rowCells;
+using testing_support::scriptEasy;
 using testing_support::texts;
 
 namespace {
 
-// Easy numbers (1..9), in the order the presses draw them.
-void scriptEasy(Game& game, std::initializer_list<int> values) {
-    for (int v : values) game.random.push(drawOf(v, 1, 9));
-}
 
 QString secondsLeft(int n) {
     return QStringLiteral("You have %1 seconds to answer this question.").arg(n);

@@ -9,13 +9,11 @@
 using testing_support::drawOf;
 using testing_support::Game;
 using testing_support::rowCells;
+using testing_support::scriptEasy;
 using testing_support::texts;
 
 namespace {
 
-void scriptEasy(Game& game, std::initializer_list<int> values) {
-    for (int v : values) game.random.push(drawOf(v, 1, 9));
-}
 
 void expectColumnsOnce(const windows::Form2& s) {
     ASSERT_EQ(s.ListView1->columnCount(), 5);

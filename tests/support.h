@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <initializer_list>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -84,6 +85,11 @@ std::vector<std::string> texts(const frame::RecordedMessageBoxes& boxes);
 // the middle of that value's share of [0, 1).
 inline double drawOf(int value, int low, int high) {
     return (value - low + 0.5) / (high - low + 1);
+}
+
+// Scripts Easy draws (1..9), in the order the presses take them.
+inline void scriptEasy(Game& game, std::initializer_list<int> values) {
+    for (int v : values) game.random.push(drawOf(v, 1, 9));
 }
 
 // The five cells of one summary row, or an empty list when there is no such row.
