@@ -17,6 +17,9 @@ packages=(
   appstream desktop-file-utils at-spi2-core python3-pyatspi dbus-x11
   # the icon check draws the scalable icon to compare it with the program's
   librsvg2-bin
+  # other desktops: the GTK theme bridge and its dark and high-contrast themes,
+  # qt6ct for a dark Fusion palette, the Wayland plugin and a compositor
+  qt6-gtk-platformtheme gnome-themes-extra qt6ct qt6-wayland weston
 )
 
 missing=()
