@@ -273,6 +273,42 @@ TEST(GameFlow, OneEnterMakesOneStep) {
     EXPECT_TRUE(game.boxes.shown.empty());
 }
 
+TEST(GameFlow, AHeldDownEnterActsOnceUntilPressedAgain) {
+    Game game;
+    Form1& f = game.start();
+    // Held down: the first press, then the keyboard's repeats, then the release.
+    auto holdEnter = [&](int repeats) {
+        QWidget* target = f.focusWidget() ? f.focusWidget() : &f;
+        QTest::simulateEvent(target, true, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), false);
+        for (int i = 0; i < repeats; ++i) {
+            target = f.focusWidget() ? f.focusWidget() : &f;
+            QTest::simulateEvent(target, true, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+        }
+        QTest::simulateEvent(f.focusWidget() ? f.focusWidget() : &f, false, Qt::Key_Return,
+                             Qt::NoModifier, QStringLiteral("\r"), false);
+    };
+    game.type(QString::number(f.correctAnswer()));
+    holdEnter(25);  // one second of repeats
+    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_EQ(f.NumRight, 1);
+    EXPECT_EQ(f.NumWrong, 0);
+    EXPECT_EQ(game.summary()->rowCount(), 1);
+    EXPECT_TRUE(f.PushButton1->isEnabled());
+
+    // Held on the judged problem: the next one opens and is not judged empty.
+    holdEnter(25);
+    EXPECT_EQ(f.NumProb, 2);
+    EXPECT_EQ(game.summary()->rowCount(), 1);
+    EXPECT_TRUE(f.txtanswer->isEnabled());
+    EXPECT_TRUE(f.Timer1->isActive());
+    EXPECT_EQ(f.lblscore->text(), "1");
+
+    // A new press is a new Enter.
+    game.enter();
+    EXPECT_EQ(game.summary()->rowCount(), 2);
+    EXPECT_EQ(f.NumWrong, 1);
+}
+
 TEST(GameFlow, EnterAfterTimeOutOpensOneProblem) {
     Game game;
     Form1& f = game.start();

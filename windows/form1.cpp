@@ -252,6 +252,7 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
+    if (isHeldEnter(event)) return event->accept();
     // A key a control ignored comes up here as well; the window has seen it
     // already. Otherwise no control had the focus and this is its arrival.
     if (!redelivering_) previewKey(event);
@@ -272,6 +273,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (event->type() == QEvent::KeyPress && !redelivering_) {
+        // Swallowed before the window or the control sees it.
+        if (isHeldEnter(static_cast<QKeyEvent*>(event))) {
+            event->accept();
+            return true;
+        }
         // Key preview: the window's handler sees the key first, then the key
         // goes to the control that had the focus when it arrived, and stops
         // there, so that nothing sees it twice.
