@@ -8,4 +8,29 @@ namespace frame {
 // the game reads no command line (not even Qt's own options).
 std::vector<char*> qtArguments(int argc, char** argv);
 
+// What a player sees in the terminal when there is no desktop to show the
+// game on.
+inline constexpr const char* kNoDesktop =
+    "Quillory needs a graphical desktop (X11 or Wayland) and could not open one.";
+
+// Qt aborts with a core dump when no platform plugin can start (no DISPLAY,
+// no compositor, a plugin that fails). While one of these lives, Qt's
+// messages are held back; a fatal one prints kNoDesktop alone and exits with
+// status 1. Once the application object stands, started() passes the held
+// messages on as they came.
+class PlatformStart {
+public:
+    PlatformStart();
+    ~PlatformStart();
+    PlatformStart(const PlatformStart&) = delete;
+    PlatformStart& operator=(const PlatformStart&) = delete;
+    void started();
+};
+
+// Qt makes a runtime folder ($TMPDIR/runtime-USER) when XDG_RUNTIME_DIR names
+// none, and the game writes nothing. Call before the application object: an
+// existing private runtime folder is used; when there is none, Qt's look-ups
+// are pointed where nothing can be created.
+void keepQtFromMakingARuntimeFolder();
+
 }  // namespace frame

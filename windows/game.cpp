@@ -13,7 +13,10 @@ namespace windows {
 int runGame(int argc, char** argv) {
     static std::vector<char*> args = frame::qtArguments(argc, argv);
     static int qtArgc = 1;
+    frame::keepQtFromMakingARuntimeFolder();
+    frame::PlatformStart platform;
     QApplication app(qtArgc, args.data());
+    platform.started();
     // Only the game's own ending closes it; hiding the main window for the
     // summary must not look like the last window closing.
     app.setQuitOnLastWindowClosed(false);
