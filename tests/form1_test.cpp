@@ -169,6 +169,21 @@ TEST(Form1AsLoaded, WindowIsFixedWithCaptionAndNoMaximise) {
     EXPECT_EQ(f.size(), QSize(616, 520));
 }
 
+TEST(Form1AsLoaded, FirstPlaceKeepsTheTitleBarOnTheScreen) {
+    const QSize frame(622, 553);  // 616 x 520 with a title bar and borders
+    // Room enough: the middle of the free area, wherever that area lies.
+    EXPECT_EQ(windows::placedFrameTopLeft(QRect(0, 0, 1280, 1024), frame), QPoint(329, 235));
+    EXPECT_EQ(windows::placedFrameTopLeft(QRect(1280, 32, 1024, 736), frame), QPoint(1481, 123));
+    // Too low (1280 x 1024 at scale factor 2 is 640 x 512; 640 x 480): the top
+    // edge, never above it, and still in the middle across.
+    EXPECT_EQ(windows::placedFrameTopLeft(QRect(0, 0, 640, 512), frame), QPoint(9, 0));
+    EXPECT_EQ(windows::placedFrameTopLeft(QRect(0, 27, 640, 453), frame), QPoint(9, 27));
+    // Too narrow and too low: the top-left corner.
+    EXPECT_EQ(windows::placedFrameTopLeft(QRect(-800, 0, 600, 400), frame), QPoint(-800, 0));
+    // Exactly the size of the area.
+    EXPECT_EQ(windows::placedFrameTopLeft(QRect(5, 6, 622, 553), frame), QPoint(5, 6));
+}
+
 TEST(Form1AsLoaded, TimerIsSetButStopped) {
     Game game;
     Form1& f = game.start(false);

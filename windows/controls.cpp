@@ -22,11 +22,22 @@ QFont fontOf(const char* family, double points, bool bold) {
     return f;
 }
 
+QPoint placedFrameTopLeft(const QRect& area, const QSize& frame) {
+    auto place = [](int start, int room, int length) {
+        return length <= room ? start + (room - length) / 2 : start;
+    };
+    return {place(area.left(), area.width(), frame.width()),
+            place(area.top(), area.height(), frame.height())};
+}
+
 void centreOnScreen(QWidget* window) {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-    }
+    QScreen* screen = window->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    // Before the first showing the frame is not known yet and is the window
+    // itself; move() places the frame's corner either way.
+    const QSize frame = window->frameGeometry().size().expandedTo(window->size());
+    window->move(placedFrameTopLeft(screen->availableGeometry(), frame));
 }
 
 bool onBackground(const QWidget* window, const QMouseEvent* event) {

@@ -22,7 +22,14 @@ void placeTwips(QWidget* w, int left, int top, int width, int height);
 
 QFont fontOf(const char* family, double points, bool bold);
 
-// Moves a window to the middle of the primary screen's free area.
+// Where a window's frame of `frame` size goes on a screen's free `area`: in
+// the middle where it fits; where it does not, against the area's top or
+// left edge, so that the title bar stays on the screen and the window can be
+// moved. Each direction on its own.
+QPoint placedFrameTopLeft(const QRect& area, const QSize& frame);
+
+// Moves a window so placed on the free area of the screen it is on (or will
+// be on). The frame counts where Qt knows it, after the window was first shown.
 void centreOnScreen(QWidget* window);
 
 // Whether a mouse move that reached a window lies on its bare background. A

@@ -10,7 +10,7 @@
 
 namespace windows {
 
-int runGame(int argc, char** argv) {
+int runGame(int argc, char** argv, const std::function<void(Form1&)>& alongside) {
     static std::vector<char*> args = frame::qtArguments(argc, argv);
     static int qtArgc = 1;
     frame::keepQtFromMakingARuntimeFolder();
@@ -33,6 +33,7 @@ int runGame(int argc, char** argv) {
     Form1 form(seams);
     form.Form_Load();
     form.showCentred();
+    if (alongside) QMetaObject::invokeMethod(&form, [&] { alongside(form); }, Qt::QueuedConnection);
     return app.exec();
 }
 

@@ -58,13 +58,17 @@ for f in "${expected[@]}"; do
   check "the package holds $f" grep -qxF "$f" "$work/contents"
 done
 check "the package holds nothing of the tests or tools" \
-  bash -c "! grep -E '_tests|snapshot|render_icons|/include/|\\.a\$' '$work/contents'"
+  bash -c "! grep -E '_tests|snapshot|wayland_drive|render_icons|/include/|\\.a\$' '$work/contents'"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "package: Depends: $depends"
 for dep in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation2; do
   check "it depends on $dep" grep -qE "(^|, )$dep( |,|$)" <<<"$depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "package: Recommends: $recommends"
+check "it recommends qt6-wayland (the Wayland platform plugin)" \
+  grep -qE "(^|, )qt6-wayland( |,|$)" <<<"$recommends"
 
 mkdir -p "$work/root"
 dpkg-deb -x "$deb" "$work/root"
