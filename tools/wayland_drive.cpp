@@ -2,15 +2,12 @@
 // for QT_QPA_PLATFORM=wayland under a headless compositor, which has no input
 // devices). The game starts through the program's own start-up; only the
 // player is driven: keys go in through the window system interface, as the
-// platform plugin delivers them, clicks go to the buttons, and a maximize
-// request goes to the compositor exactly as a title-bar button sends it.
+// platform plugin delivers them, and clicks go to the buttons.
 //
-// Prints one line per stage and "wayland-drive: PASS" before it presses Exit
-// Application; exits non-zero at the first stage that does not hold.
-//
-//   wayland_drive               the round
-//   wayland_drive --maximize    the round with a maximize request to each window
+// Prints one line per stage and "wayland-drive: PASS" before it presses the
+// summary's close button; exits non-zero at the first stage that does not hold.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
@@ -18,11 +15,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <string_view>
 
 #include "windows/form1.h"
 #include "windows/form2.h"
 #include "windows/game.h"
+#include "windows/title_strip.h"
 
 namespace {
 
@@ -57,27 +54,34 @@ void settle(int ms = 700) {
     while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
-// A maximize request as the client-side decoration's button makes it, then
-// the window must be as it was.
-void tryToMaximize(QWidget& window, const char* name) {
+// The window goes without the platform's title bar, whose maximize button
+// breaks a window of fixed size, and carries the game's own: minimize only
+// where the window has it, close, nothing that maximizes. A double click on
+// it, which maximizes in most title bars, must leave the window as it is.
+windows::TitleStrip& checkTitleStrip(QWidget& window, const char* name, bool minimize) {
+    const QString who = QLatin1String(name);
+    if (!(window.windowFlags() & Qt::FramelessWindowHint))
+        fail(who + QStringLiteral(" has the platform's title bar"));
+    auto* strip = window.findChild<windows::TitleStrip*>();
+    if (!strip || !strip->isVisible()) fail(who + QStringLiteral(" has no title strip"));
+    if (!strip->closeButton()) fail(who + QStringLiteral(" has no close button"));
+    if (bool(strip->minimizeButton()) != minimize)
+        fail(who + (minimize ? QStringLiteral(" lacks") : QStringLiteral(" has")) +
+             QStringLiteral(" a minimize button"));
+    const auto buttons = strip->findChildren<QAbstractButton*>();
+    if (buttons.size() != (minimize ? 2 : 1)) fail(who + QStringLiteral(": unexpected buttons"));
     const QSize before = window.size();
-    const QSize frameBefore = window.frameGeometry().size();
-    window.windowHandle()->setWindowStates(Qt::WindowMaximized);
+    const QPoint caption(strip->width() / 2, strip->height() / 2);
+    QTest::mouseDClick(strip, Qt::LeftButton, Qt::NoModifier, caption);
     settle();
-    if (window.size() != before || window.frameGeometry().size() != frameBefore)
-        fail(QStringLiteral("%1 changed size on a maximize request: %2x%3 -> %4x%5")
-                 .arg(QLatin1String(name))
-                 .arg(before.width())
-                 .arg(before.height())
-                 .arg(window.width())
-                 .arg(window.height()));
-    if (window.windowHandle()->windowStates() & Qt::WindowMaximized)
-        fail(QLatin1String(name) + QStringLiteral(" stayed maximized"));
-    if (!window.isVisible()) fail(QLatin1String(name) + QStringLiteral(" is gone"));
-    say(QStringLiteral("%1 kept %2x%3 after a maximize request")
-            .arg(QLatin1String(name))
+    if (window.size() != before || (window.windowHandle()->windowStates() & Qt::WindowMaximized))
+        fail(who + QStringLiteral(" changed on a double click on its title"));
+    say(QStringLiteral("%1: own title strip, %2 button(s), %3x%4 after a double click on it")
+            .arg(who)
+            .arg(buttons.size())
             .arg(window.width())
             .arg(window.height()));
+    return *strip;
 }
 
 bool questionOneIsOpen(const Form1& form) {
@@ -89,8 +93,6 @@ void typeAnswer(Form1& form, const QString& digits) {
     for (QChar c : digits) QTest::keyClick(form.windowHandle(), c.toLatin1());
     QTest::keyClick(form.windowHandle(), Qt::Key_Return);
 }
-
-bool withMaximize = false;
 
 void play(Form1& form) {
     say(QStringLiteral("platform ") + QGuiApplication::platformName());
@@ -109,7 +111,7 @@ void play(Form1& form) {
             3000);
     say(QStringLiteral("countdown: ") + form.ProgressBar1->text());
 
-    if (withMaximize) tryToMaximize(form, "main window");
+    checkTitleStrip(form, "main window", true);
     if (!questionOneIsOpen(form)) fail(QStringLiteral("the problem lost the keyboard"));
 
     typeAnswer(form, QString::number(form.correctAnswer()));
@@ -130,7 +132,7 @@ void play(Form1& form) {
             .arg(summary->rowCount()));
     if (summary->rowCount() != 1) fail(QStringLiteral("summary rows"));
     if (summary->minimumSize() != summary->maximumSize()) fail(QStringLiteral("summary is resizable"));
-    if (withMaximize) tryToMaximize(*summary, "summary");
+    checkTitleStrip(*summary, "summary", false);
 
     QTest::mouseClick(summary->PushButton8, Qt::LeftButton);
     waitFor(QStringLiteral("Question 1 of the new game"), [&] { return questionOneIsOpen(form); });
@@ -144,14 +146,13 @@ void play(Form1& form) {
     waitFor(QStringLiteral("the summary again"), [&] { return summary->isVisible(); });
     if (summary->rowCount() != 1) fail(QStringLiteral("the new game's summary"));
     say(QStringLiteral("PASS"));
-    QTest::mouseClick(summary->PushButton1, Qt::LeftButton);  // Exit Application ends the process
-    fail(QStringLiteral("Exit Application did not end the program"));
+    // Its close button ends the program, as Exit Application does.
+    QTest::mouseClick(summary->findChild<windows::TitleStrip*>()->closeButton(), Qt::LeftButton);
+    fail(QStringLiteral("the summary's close button did not end the program"));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (std::string_view(argv[i]) == "--maximize") withMaximize = true;
     return windows::runGame(argc, argv, play);
 }

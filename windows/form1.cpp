@@ -9,6 +9,7 @@
 #include "accessibility.h"
 #include "engine/quiz.h"
 #include "form2.h"
+#include "title_strip.h"
 #include "frame/main_module.h"
 
 namespace windows {
@@ -203,12 +204,14 @@ void Form1::buildControls() {
                 [this] { pointer_.moveOver(frame::PointerMode::Custom); });
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
     describeMainWindow(*this);
+    addTitleStripOnWayland(this, true);
 }
 
 // ------------------------------------------------------------ window events
 
 void Form1::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.translate(0, layoutTop(this));
     p.setPen(QPen(Qt::black, 1));
     auto shape = [&](int l, int t, int w, int h, const QColor& fill) {
         p.setBrush(fill);

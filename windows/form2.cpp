@@ -11,6 +11,7 @@
 #include "accessibility.h"
 #include "engine/fault.h"
 #include "form1.h"
+#include "title_strip.h"
 #include "frame/guard.h"
 #include "frame/main_module.h"
 
@@ -83,6 +84,7 @@ Form2::Form2(Form1& main, const frame::Seams& seams)
                 [this] { pointer_.moveOver(frame::PointerMode::Custom); });
     ListView1->viewport()->installEventFilter(this);
 
+    addTitleStripOnWayland(this, false);
     centreOnScreen(this);
     describeSummaryWindow(*this);
 }

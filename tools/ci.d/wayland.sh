@@ -3,9 +3,12 @@
 # plugin. Headless weston has no input devices, so build/tools/wayland_drive
 # starts the game through the program's own start-up and plays the round
 # itself (Question 1 by itself, a right answer, End Game, Play Again, a wrong
-# answer, End Game, Exit Application). What the compositor was told is read
-# from the client's protocol log: the caption, the app id of the desktop entry
-# and a minimum size equal to the maximum size, so it cannot be resized.
+# answer, End Game, the summary's close button), and checks that both windows
+# carry the game's own title strip (no maximize, no minimize on the summary)
+# and that a double click on it changes nothing. What the compositor was told
+# is read from the client's protocol log: the caption, the app id of the
+# desktop entry, a minimum size equal to the maximum size, so it cannot be
+# resized, and never a request to maximize.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -53,7 +56,7 @@ WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland QT_IM_MODULE=none WAYLAND_DEBUG=
 cat "$work/drive.out"
 grep -E 'Protocol error|error 4:|xdg_surface geometry' "$work/protocol.log" || true
 
-check "the program ended by Exit Application with status 0 (was $status)" test "$status" -eq 0
+check "the program ended by the summary's close button with status 0 (was $status)" test "$status" -eq 0
 check "the round was played to its end" grep -qx 'wayland-drive: PASS' "$work/drive.out"
 check "it ran on the Wayland platform" grep -qx 'wayland-drive: platform wayland' "$work/drive.out"
 check "the main window's caption is Quillory" grep -qF 'set_title("Quillory")' "$work/protocol.log"
@@ -67,6 +70,7 @@ echo "wayland: minimum sizes: $(tr '\n' ' ' <<<"$mins")"
 check "both windows told the compositor a fixed size" \
   test "$(wc -l <<<"$mins")" -ge 2 -a -n "$mins" -a "$mins" = "$maxs"
 check "no size of 0 among them" bash -c "! grep -q '(0, 0)' <<<'$mins'"
+check "never a request to maximize" bash -c "! grep -q 'set_maximized' '$work/protocol.log'"
 check "no protocol error" bash -c "! grep -q 'Protocol error' '$work/protocol.log'"
 
 if ((failures)); then
