@@ -271,6 +271,17 @@ void setAnnouncementListener(AnnouncementListener listener) {
     announcementListener() = std::move(listener);
 }
 
+void leaveAccessibilityToQt() {
+    // Under Qt's GTK platform theme GTK initialises inside the program and
+    // starts its own AT-SPI bridge, which registers a second application for
+    // the process with no windows in it; screen readers that take the first
+    // application of a process then find nothing to read. The game itself
+    // reads no environment variables: this one is read by GTK's bridge
+    // (at-spi2-atk) when GTK starts, so it is set before the application
+    // object loads the theme. Qt's own bridge does not look at it.
+    qputenv("NO_AT_BRIDGE", "1");
+}
+
 QString operatorName(engine::Operator op) {
     const std::string_view name = engine::info(op).name;
     return QString::fromLatin1(name.data(), qsizetype(name.size()));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "accessibility.h"
 #include "engine/uniform_source.h"
 #include "form1.h"
 #include "frame/main_module.h"
@@ -13,6 +14,7 @@ namespace windows {
 int runGame(int argc, char** argv) {
     static std::vector<char*> args = frame::qtArguments(argc, argv);
     static int qtArgc = 1;
+    leaveAccessibilityToQt();
     QApplication app(qtArgc, args.data());
     // Only the game's own ending closes it; hiding the main window for the
     // summary must not look like the last window closing.
