@@ -100,6 +100,7 @@ def main():
     parser.add_argument("--countdown", type=float, default=5)
     parser.add_argument("--rest", type=float, default=30)
     parser.add_argument("--settle", type=float, default=10)
+    parser.add_argument("--label", default="at rest")
     options = parser.parse_args()
     if options.game:
         game(options.pid, options.countdown, options.rest)
@@ -107,7 +108,7 @@ def main():
         subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(options.pid),
                         "--name", "."], check=True, timeout=30, capture_output=True)
         time.sleep(options.settle)
-        measure(options.pid, "at rest", options.rest)
+        measure(options.pid, options.label, options.rest)
 
 
 if __name__ == "__main__":

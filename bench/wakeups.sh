@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Wake-ups of the real game at rest (after a time-out, nothing counting down)
-# and while a problem counts down, next to a bare Qt window at rest; each on
+# and while a problem counts down, next to a bare Qt window at rest and
+# counting down the same way (bench_bare_window --countdown); each on
 # a desktop of its own with the accessibility bus on (tools/a11y_session.sh).
 # Usage: bench/wakeups.sh [BUILD_DIR] [REST_SECONDS]
 set -euo pipefail
@@ -16,3 +17,12 @@ tools/a11y_session.sh "$PWD/$build/quillory" \
 echo "bare Qt window ($build/bench/bench_bare_window):"
 tools/a11y_session.sh "$PWD/$build/bench/bench_bare_window" \
   bash -c '/usr/bin/python3 bench/wakeups.py --rest "$1" --pid "$GAME_PID"' _ "$rest"
+echo "bare Qt window counting down ($build/bench/bench_bare_window --countdown):"
+# The session starts a program without arguments; this one execs the window.
+wrapper=$(mktemp)
+trap 'rm -f "$wrapper"' EXIT
+printf '#!/bin/sh\nexec "%s" --countdown\n' "$PWD/$build/bench/bench_bare_window" >"$wrapper"
+chmod +x "$wrapper"
+tools/a11y_session.sh "$wrapper" \
+  bash -c '/usr/bin/python3 bench/wakeups.py --settle 2 --rest 10 --label "counting down" --pid "$GAME_PID"'
+
