@@ -4,10 +4,16 @@
 // With --game-fonts it also shows, as plain labels, the texts that stand on
 // the game's window when Question 1 opens, each in the font the game's layout
 // gives it: what Qt itself needs to draw that much text in those faces.
+//
+// With --countdown it counts down as a problem does, forever: a progress bar
+// and a label with the seconds left, changed by a one-second QTimer; the
+// least a Qt program wakes up for while a problem counts down.
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
+#include <QProgressBar>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <cstring>
 
@@ -67,6 +73,18 @@ int main(int argc, char** argv) {
             l->setGeometry(t.x, t.y, t.w, t.h);
             l->setWordWrap(true);
         }
+    }
+    QTimer tick;
+    if (argc > 1 && std::strcmp(argv[1], "--countdown") == 0) {
+        auto* bar = new QProgressBar(&window);
+        bar->setGeometry(8, 144, 600, 27);
+        bar->setRange(0, 10);
+        QObject::connect(&tick, &QTimer::timeout, bar, [bar, &label] {
+            const int left = bar->value() > 0 ? bar->value() - 1 : 10;
+            bar->setValue(left);
+            label.setText(QStringLiteral("You have %1 seconds to answer this question.").arg(left));
+        });
+        tick.start(1000);
     }
     if (QScreen* screen = QGuiApplication::primaryScreen())
         window.move(screen->availableGeometry().center() - QPoint(308, 260));

@@ -265,6 +265,15 @@ def main():
     app = find_app("Quillory", 30)
     if not check(app is not None, "the game shows up on the accessibility bus"):
         return finish()
+    # A client that takes the first application of the process (as by its
+    # process id) must get this one: another toolkit's bridge in the same
+    # process would register a second one, without the windows.
+    pump(1)
+    desktop = pyatspi.Registry.getDesktop(0)
+    others = [a.name for a in children(desktop)
+              if a is not None and a.get_process_id() == options.pid and a != app]
+    check(app.get_process_id() == options.pid and not others,
+          f"the game's process is one application on the bus (others: {others})")
     main_window = wait_for(lambda: frame_named(app, "Quillory"), 10)
     if not check(main_window is not None, "its main window is a frame named Quillory"):
         return finish()
@@ -306,7 +315,9 @@ def main():
     pump(0.3)
     events.clear()
     # Keys go where X puts the input focus: on the game's window.
-    window = subprocess.run(["xdotool", "search", "--sync", "--pid", str(options.pid), "--name", "^Quillory$"],
+    # The visible one: under the GTK theme the process has hidden windows too.
+    window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(options.pid),
+                             "--name", "^Quillory$"],
                             check=True, timeout=10, capture_output=True, text=True).stdout.split()[0]
     xdotool("windowfocus", "--sync", window)
     xdotool("type", "--delay", "50", str(int(first.name) + int(second.name)))

@@ -6,6 +6,7 @@
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusObjectPath>
+#include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QEvent>
@@ -28,6 +29,8 @@ const QString kRootPath = QStringLiteral("/org/a11y/atspi/accessible/root");
 const QString kAccessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
 const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 const QString kRegistry = QStringLiteral("org.a11y.atspi.Registry");
+// The accessibility bus's launcher, on the session bus.
+const QString kA11yService = QStringLiteral("org.a11y.Bus");
 
 // AT-SPI's politeness levels for an announcement.
 constexpr int kPolite = 1;
@@ -142,16 +145,26 @@ QVariantMap accessibleProperties(QAccessibleInterface* iface, const QString& bus
 
 // Stands in front of Qt's bridge on the accessibility bus: takes the
 // Properties calls that would crash it and passes everything else on.
+//
+// It steps in whenever the bridge may have put its object on the bus, and is
+// otherwise silent: a game at rest must not wake the machine. The bridge
+// registers when accessibility turns on, which Qt reports to activation
+// observers (it turns on when a screen reader starts, at any time, and again
+// if a bridge rejoins a bus that came back). The accessibility bus's
+// launcher leaving or coming back on the session bus is watched too, for a
+// bridge that rejoins a restarted bus without turning accessibility off.
 class BusGuard final : public QDBusVirtualObject, public QAccessible::ActivationObserver {
 public:
     BusGuard() : QDBusVirtualObject(QCoreApplication::instance()) {
-        // The bridge registers itself when a screen reader turns accessibility
-        // on, which may happen at any time and again after the bus restarts.
-        watch_.setInterval(1000);
-        QObject::connect(&watch_, &QTimer::timeout, this, [this] { takeOver(); });
-        watch_.start();
         QAccessible::installActivationObserver(this);
-        QTimer::singleShot(0, this, [this] { takeOver(); });
+        QDBusConnection session = QDBusConnection::sessionBus();
+        if (session.isConnected()) {
+            auto* launcher = new QDBusServiceWatcher(
+                kA11yService, session, QDBusServiceWatcher::WatchForOwnerChange, this);
+            QObject::connect(launcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+                             [this] { takeOverSoon(); });
+        }
+        takeOverSoon();
     }
     ~BusGuard() override { QAccessible::removeActivationObserver(this); }
 
@@ -168,10 +181,16 @@ public:
     }
 
     void accessibilityActiveChanged(bool active) override {
-        if (active) QTimer::singleShot(0, this, [this] { takeOver(); });
+        if (active) takeOverSoon();
     }
 
 private:
+    // Qt turns accessibility on before its bridge registers, in the same
+    // call; by the next turn of the event loop the bridge is on the bus.
+    void takeOverSoon() {
+        QTimer::singleShot(0, this, [this] { takeOver(); });
+    }
+
     void takeOver() {
         if (!QAccessible::isActive()) return;
         QDBusConnection bus(kA11yConnection);
@@ -188,7 +207,6 @@ private:
         }
     }
 
-    QTimer watch_;
     QPointer<QDBusVirtualObject> bridge_;
 };
 
@@ -251,6 +269,17 @@ private:
 
 void setAnnouncementListener(AnnouncementListener listener) {
     announcementListener() = std::move(listener);
+}
+
+void leaveAccessibilityToQt() {
+    // Under Qt's GTK platform theme GTK initialises inside the program and
+    // starts its own AT-SPI bridge, which registers a second application for
+    // the process with no windows in it; screen readers that take the first
+    // application of a process then find nothing to read. The game itself
+    // reads no environment variables: this one is read by GTK's bridge
+    // (at-spi2-atk) when GTK starts, so it is set before the application
+    // object loads the theme. Qt's own bridge does not look at it.
+    qputenv("NO_AT_BRIDGE", "1");
 }
 
 QString operatorName(engine::Operator op) {

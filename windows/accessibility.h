@@ -28,6 +28,11 @@ void describeSummaryWindow(Form2& form);
 using AnnouncementListener = std::function<void(QObject* source, const QString& text, bool urgent)>;
 void setAnnouncementListener(AnnouncementListener listener);
 
+// Keeps GTK's own accessibility bridge out of the program, so that a screen
+// reader finds one application for it, Qt's, with the windows. Call before
+// the application object exists.
+void leaveAccessibilityToQt();
+
 // How a screen reader speaks an operator picture.
 QString operatorName(engine::Operator op);
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "accessibility.h"
 #include "engine/uniform_source.h"
 #include "form1.h"
 #include "frame/main_module.h"
@@ -14,6 +15,7 @@ int runGame(int argc, char** argv, const std::function<void(Form1&)>& alongside)
     static std::vector<char*> args = frame::qtArguments(argc, argv);
     static int qtArgc = 1;
     frame::keepQtFromMakingARuntimeFolder();
+    leaveAccessibilityToQt();
     frame::PlatformStart platform;
     QApplication app(qtArgc, args.data());
     platform.started();
