@@ -9,6 +9,8 @@
 #include <QRegularExpressionValidator>
 #include <QStyleOptionProgressBar>
 
+#include "frame/ink.h"
+
 namespace windows {
 
 void placeTwips(QWidget* w, int left, int top, int width, int height) {
@@ -121,9 +123,29 @@ void ProgressBar::paintEvent(QPaintEvent*) {
         opt.progress = 0;
     }
     style()->drawControl(QStyle::CE_ProgressBar, &opt, &p, this);
-    p.setPen(palette().color(QPalette::WindowText));
+    // The text crosses the filled part and the empty groove, which a dark
+    // theme colours very differently: each part gets a colour of its own.
+    const QPalette& pal = palette();
+    const QRect contents = style()->subElementRect(QStyle::SE_ProgressBarContents, &opt, this);
+    const double part = double(opt.progress - opt.minimum) / double(opt.maximum - opt.minimum);
+    QRect filled = contents;
+    filled.setWidth(int(contents.width() * std::clamp(part, 0.0, 1.0)));
+    if (layoutDirection() == Qt::RightToLeft) filled.moveRight(contents.right());
+    const QColor text = pal.color(QPalette::WindowText);
+    const QColor onBar =
+        frame::readableOn(pal.color(QPalette::Highlight),
+                          {text, pal.color(QPalette::HighlightedText)}, frame::kTextContrast);
+    const QColor onGroove = frame::readableOn(
+        pal.color(QPalette::Base), {text, pal.color(QPalette::Text)}, frame::kTextContrast);
     p.setFont(font());
-    p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text_);
+    const QRegion grooveArea = QRegion(rect()) - QRegion(filled);
+    for (const auto& [area, colour] :
+         {std::pair{QRegion(filled), onBar}, std::pair{grooveArea, onGroove}}) {
+        if (area.isEmpty()) continue;
+        p.setClipRegion(area);
+        p.setPen(colour);
+        p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text_);
+    }
 }
 
 // ----------------------------------------------------------------- AnswerBox
