@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace frame {
@@ -65,6 +66,19 @@ QColor readableOn(const QColor& back, std::initializer_list<QColor> wanted, doub
         (contrast(mix(best, pole, t), back) >= goal ? hi : lo) = t;
     }
     return mix(best, pole, hi);
+}
+
+QColor readableOn(const QList<QColor>& backs, std::initializer_list<QColor> wanted,
+                  double minimum) {
+    for (const QColor& c : wanted)
+        if (std::all_of(backs.begin(), backs.end(),
+                        [&](const QColor& b) { return contrast(c, b) >= minimum; }))
+            return c;
+    if (backs.isEmpty()) return wanted.size() ? *wanted.begin() : QColor(Qt::black);
+    // Each step only moves further from the backgrounds' common side.
+    QColor c = readableOn(backs.front(), wanted, minimum);
+    for (const QColor& b : backs) c = readableOn(b, {c}, minimum);
+    return c;
 }
 
 void inkOn(QWidget* w, QPalette::ColorRole role, const QColor& behind, bool greyWhenOff) {

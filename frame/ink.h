@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QPalette>
 #include <initializer_list>
 
@@ -21,6 +22,9 @@ constexpr double kDisabledContrast = 3.0;
 // does, the one that comes closest, moved towards black or white (whichever
 // lies further from `back`) just far enough to reach it.
 QColor readableOn(const QColor& back, std::initializer_list<QColor> wanted, double minimum);
+// The same against every colour of a background that is not flat (a
+// gradient), as long as they all lie on one side of the middle grey.
+QColor readableOn(const QList<QColor>& backs, std::initializer_list<QColor> wanted, double minimum);
 
 // Gives `w` the text colour (palette role `role`, all colour groups) for a
 // text that stands on `behind`. A colour the system gives (its window,
