@@ -81,21 +81,35 @@ QColor readableOn(const QList<QColor>& backs, std::initializer_list<QColor> want
     return c;
 }
 
-void inkOn(QWidget* w, QPalette::ColorRole role, const QColor& behind, bool greyWhenOff) {
+namespace {
+
+struct Ink {
+    QColor text;
+    QColor disabled;
+};
+
+Ink inkPair(const QColor& behind) {
     const QPalette system = QGuiApplication::palette();
-    QColor text = kLayoutText;
-    QColor disabled = kLayoutDisabledText;
     for (const Pair& pair : kSystemPairs) {
-        if (system.color(QPalette::Active, pair.back).rgb() == behind.rgb()) {
-            text = system.color(QPalette::Active, pair.text);
-            disabled = system.color(QPalette::Disabled, pair.text);
-            break;
-        }
+        if (system.color(QPalette::Active, pair.back).rgb() == behind.rgb())
+            return {system.color(QPalette::Active, pair.text),
+                    system.color(QPalette::Disabled, pair.text)};
     }
-    text = readableOn(behind, {text}, kTextContrast);
+    return {kLayoutText, kLayoutDisabledText};
+}
+
+}  // namespace
+
+QColor inkFor(const QColor& behind) {
+    return readableOn(behind, {inkPair(behind).text}, kTextContrast);
+}
+
+void inkOn(QWidget* w, QPalette::ColorRole role, const QColor& behind, bool greyWhenOff) {
+    const QColor text = inkFor(behind);
     // Qt's own greys sit too close to a white or button-face surface for a
     // child to read which option is set: darkened just enough, still grey.
-    disabled = greyWhenOff ? readableOn(behind, {disabled}, kDisabledContrast) : text;
+    const QColor disabled =
+        greyWhenOff ? readableOn(behind, {inkPair(behind).disabled}, kDisabledContrast) : text;
     QPalette p = w->palette();
     p.setColor(QPalette::Active, role, text);
     p.setColor(QPalette::Inactive, role, text);

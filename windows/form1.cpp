@@ -237,6 +237,9 @@ void Form1::paintEvent(QPaintEvent*) {
     };
     shape(kShadow.x(), kShadow.y(), kShadow.width(), kShadow.height(), kLightGrey);
     shape(kPanel.x(), kPanel.y(), kPanel.width(), kPanel.height(), kGreen);
+    // The divider is drawn like the text beside it, so it shows on the
+    // button face of a dark desktop as well.
+    p.setPen(QPen(frame::inkFor(palette().color(QPalette::Window)), 1));
     p.drawLine(twips(4440), twips(2640), twips(4440), twips(4920));
 }
 
