@@ -26,15 +26,14 @@ QColor readableOn(const QColor& back, std::initializer_list<QColor> wanted, doub
 // gradient), as long as they all lie on one side of the middle grey.
 QColor readableOn(const QList<QColor>& backs, std::initializer_list<QColor> wanted, double minimum);
 
-// The colour for a text (or a line) on `behind`, and `inkOn` gives `w` the
-// text colour (palette role `role`, all colour groups) for a
-// text that stands on `behind`. A colour the system gives (its window,
-// button face, base) takes the system's own text colour for it; any other
-// colour is one the layout fixed, drawn for a light scheme, and takes that
-// scheme's dark text. Either is then held to the contrasts above, so that a
-// switched-off caption stays greyed and readable. Without `greyWhenOff` the
-// text keeps its colour when the control is switched off.
+// The colour for a text (or a line) on `behind`. A colour the system gives
+// (its window, button face, base) takes the system's own text colour for it;
+// any other colour is one the layout fixed, drawn for a light scheme, and
+// takes that scheme's dark text. Either is held to kTextContrast.
 QColor inkFor(const QColor& behind);
+// Gives `w` that colour in palette role `role`, and for the switched-off
+// state the matching grey held to kDisabledContrast (without `greyWhenOff`,
+// the text keeps its colour when switched off).
 void inkOn(QWidget* w, QPalette::ColorRole role, const QColor& behind, bool greyWhenOff = true);
 
 }  // namespace frame
