@@ -7,7 +7,8 @@
 # build/themes/.
 #   tools/ci.d/themes.sh [PROGRAM [OUTDIR]] [-- THEME...]
 set -euo pipefail
-cd "$(dirname "$0")/../.."
+self=$(realpath "$0")
+cd "$(dirname "$self")/../.."
 build=${QUILLORY_BUILD_DIR:-build}
 program=$(realpath "${1:-$build/quillory}")
 out=$(realpath -m "${2:-$build/themes}")
@@ -47,7 +48,7 @@ if [ "${THEMES_INNER:-}" != 1 ]; then
   rm -rf "$out"
   mkdir -p "$out"
   # A D-Bus session of its own, in a process group that cleanup ends.
-  THEMES_INNER=1 setsid dbus-run-session -- "$0" "$program" "$out" -- "$@" &
+  THEMES_INNER=1 setsid dbus-run-session -- "$self" "$program" "$out" -- "$@" &
   group=$!
   status=0
   wait "$group" || status=$?
