@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include "frame/ink.h"
 #include "support.h"
 
 using frame::PointerMode;
@@ -97,6 +98,67 @@ TEST(Theme, SkinGivesWindowBoxesAndLabelsTheButtonFace) {
     EXPECT_EQ(box.pixelColor(box.width() - 1, 0), face);
     const QImage plainBox = before.Check1->grab().toImage();
     EXPECT_EQ(plainBox.pixelColor(plainBox.width() - 1, 0), QColor(Qt::white));
+}
+
+TEST(Theme, TextsStayReadableWhenTheDesktopTurnsDarkWhileTheGameRuns) {
+    // A dark scheme: light text for dark surfaces, as a desktop's dark style gives.
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(46, 46, 46));
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(40, 40, 40));
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(role, QColor(240, 240, 240));
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(QPalette::Disabled, role, QColor(110, 110, 110));
+    const QPalette light = QApplication::palette();
+    struct Restore {
+        QPalette p;
+        ~Restore() { QApplication::setPalette(p); }
+    } restore{light};
+
+    for (bool skin : {false, true}) {
+        SCOPED_TRACE(skin ? "skin" : "no skin");
+        Game game;
+        if (skin) game.writeFile("x/o.cjs", QByteArray());
+        Form1& f = game.start();
+        QApplication::setPalette(dark);
+        game.answer(false);
+        Game::settle();
+        const QImage shot = f.grab().toImage();
+        // What is painted behind a control, read where its text does not reach.
+        auto behind = [&](const QWidget* w) {
+            return shot.pixelColor(w->geometry().bottomRight() - QPoint(2, 2));
+        };
+        for (QLabel* l : labels(f)) {
+            if (!l->isVisible()) continue;
+            const QColor ink = l->palette().color(QPalette::Active, QPalette::WindowText);
+            EXPECT_GE(frame::contrast(ink, behind(l)), frame::kTextContrast)
+                << l->objectName().toStdString();
+        }
+        for (auto* box : f.optionBoxes()) {
+            ASSERT_FALSE(box->isEnabled());
+            const QColor off = box->palette().color(QPalette::Disabled, QPalette::WindowText);
+            const QColor on = box->palette().color(QPalette::Active, QPalette::WindowText);
+            EXPECT_GE(frame::contrast(off, behind(box)), frame::kDisabledContrast)
+                << box->objectName().toStdString();
+            // Still greyed: nearer to what is behind it than the caption of a live box.
+            EXPECT_LT(frame::contrast(off, behind(box)), frame::contrast(on, behind(box)));
+        }
+        EXPECT_GE(frame::contrast(f.txtanswer->palette().color(QPalette::Disabled, QPalette::Text),
+                                  f.txtanswer->palette().color(QPalette::Base)),
+                  frame::kTextContrast);
+
+        // The summary, loaded under the dark scheme: the verdict cells' tint
+        // stands out from the dark list and their words read on it.
+        windows::Form2* summary = game.summary();
+        ASSERT_NE(summary, nullptr);
+        QTreeWidgetItem* row = summary->ListView1->topLevelItem(0);
+        ASSERT_NE(row, nullptr);
+        const QColor tint = row->background(4).color();
+        EXPECT_LT(frame::contrast(tint, dark.color(QPalette::Base)), 2.0);
+        EXPECT_GE(frame::contrast(row->foreground(4).color(), tint), frame::kTextContrast);
+    }
 }
 
 // -------------------------------------------------------------- the pointer

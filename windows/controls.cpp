@@ -9,6 +9,8 @@
 #include <QRegularExpressionValidator>
 #include <QStyleOptionProgressBar>
 
+#include "frame/ink.h"
+
 namespace windows {
 
 void placeTwips(QWidget* w, int left, int top, int width, int height) {
@@ -136,9 +138,48 @@ void ProgressBar::paintEvent(QPaintEvent*) {
         opt.progress = 0;
     }
     style()->drawControl(QStyle::CE_ProgressBar, &opt, &p, this);
-    p.setPen(palette().color(QPalette::WindowText));
+    // The text crosses the filled part and the empty groove, which a dark
+    // theme colours very differently, often with a gradient: each part gets
+    // a colour of its own, chosen against what the style really painted.
+    const QRect contents = style()->subElementRect(QStyle::SE_ProgressBarContents, &opt, this);
+    const double part = double(opt.progress - opt.minimum) / double(opt.maximum - opt.minimum);
+    QRect filled = contents;
+    filled.setWidth(int(contents.width() * std::clamp(part, 0.0, 1.0)));
+    if (layoutDirection() == Qt::RightToLeft) filled.moveRight(contents.right());
+    QImage look(size(), QImage::Format_RGB32);
+    look.fill(palette().color(QPalette::Window));
+    {
+        QPainter lp(&look);
+        style()->drawControl(QStyle::CE_ProgressBar, &opt, &lp, this);
+    }
+    const QRect line = fontMetrics().boundingRect(rect(), Qt::AlignCenter, text_) & contents;
+    auto samples = [&](const QRect& area) {
+        QList<QColor> out;
+        const int x = area.center().x();
+        for (int y = line.top(); y <= line.bottom() && area.width() > 4; ++y)
+            if (look.rect().contains(x, y)) out.append(look.pixelColor(x, y));
+        return out;
+    };
+    QRect groove = contents;
+    if (layoutDirection() == Qt::RightToLeft)
+        groove.setRight(filled.left() - 1);
+    else
+        groove.setLeft(filled.right() + 1);
+    const QPalette& pal = palette();
+    const QColor text = pal.color(QPalette::WindowText);
+    const QColor onBar = frame::readableOn(
+        samples(filled), {text, pal.color(QPalette::HighlightedText)}, frame::kTextContrast);
+    const QColor onGroove =
+        frame::readableOn(samples(groove), {text, pal.color(QPalette::Text)}, frame::kTextContrast);
     p.setFont(font());
-    p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text_);
+    const QRegion grooveArea = QRegion(rect()) - QRegion(filled);
+    for (const auto& [area, colour] :
+         {std::pair{QRegion(filled), onBar}, std::pair{grooveArea, onGroove}}) {
+        if (area.isEmpty()) continue;
+        p.setClipRegion(area);
+        p.setPen(colour);
+        p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text_);
+    }
 }
 
 // ----------------------------------------------------------------- AnswerBox

@@ -9,8 +9,9 @@
 #include "accessibility.h"
 #include "engine/quiz.h"
 #include "form2.h"
-#include "title_strip.h"
+#include "frame/ink.h"
 #include "frame/main_module.h"
+#include "title_strip.h"
 
 namespace windows {
 
@@ -21,6 +22,9 @@ namespace where = frame::where;
 
 const QColor kGreen(128, 255, 128);
 const QColor kLightGrey(224, 224, 224);
+// The problem panel and its drop shadow, in twips.
+const QRect kPanel(120, 120, 8535, 1755);
+const QRect kShadow(510, 330, 8610, 1755);
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 QString number(long long v) { return qs(engine::formatNumber(v)); }
@@ -78,7 +82,6 @@ void Form1::buildControls() {
     {
         QPalette p = txtanswer->palette();
         p.setColor(QPalette::Base, kGreen);
-        p.setColor(QPalette::Text, Qt::black);
         txtanswer->setPalette(p);
     }
     placeTwips(txtanswer, 5880, 360, 2625, 1335);
@@ -203,8 +206,26 @@ void Form1::buildControls() {
         connect(b, &PushButton::mouseMoved, this,
                 [this] { pointer_.moveOver(frame::PointerMode::Custom); });
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+    inkTexts();
     describeMainWindow(*this);
     addTitleStripOnWayland(this, true);
+}
+
+QColor Form1::paintedBehind(const QWidget* w) const {
+    if (w->autoFillBackground()) return w->palette().color(w->backgroundRole());
+    const QRect panel(twips(kPanel.x()), twips(kPanel.y()) + layoutTop(this), twips(kPanel.width()),
+                      twips(kPanel.height()));
+    return panel.contains(w->geometry()) ? kGreen : palette().color(QPalette::Window);
+}
+
+void Form1::inkTexts() {
+    for (QLabel* l : {lblQuestion, Label5, lblMultiOp, Label3, Label2, lblmessage, lblscore, Label1,
+                      lblNum1, lblNum2, Label4})
+        frame::inkOn(l, QPalette::WindowText, paintedBehind(l));
+    // Only the captions: the tick inside the box is drawn in the box's own colours.
+    for (CheckBox* box : optionBoxes()) frame::inkOn(box, QPalette::WindowText, paintedBehind(box));
+    // The judged answer stays as dark as it was typed, next to its verdict.
+    frame::inkOn(txtanswer, QPalette::Text, txtanswer->palette().color(QPalette::Base), false);
 }
 
 // ------------------------------------------------------------ window events
@@ -217,8 +238,11 @@ void Form1::paintEvent(QPaintEvent*) {
         p.setBrush(fill);
         p.drawRect(QRect(twips(l), twips(t), twips(w) - 1, twips(h) - 1));
     };
-    shape(510, 330, 8610, 1755, kLightGrey);  // the panel's drop shadow
-    shape(120, 120, 8535, 1755, kGreen);      // the problem panel
+    shape(kShadow.x(), kShadow.y(), kShadow.width(), kShadow.height(), kLightGrey);
+    shape(kPanel.x(), kPanel.y(), kPanel.width(), kPanel.height(), kGreen);
+    // The divider is drawn like the text beside it, so it shows on the
+    // button face of a dark desktop as well.
+    p.setPen(QPen(frame::inkFor(palette().color(QPalette::Window)), 1));
     p.drawLine(twips(4440), twips(2640), twips(4440), twips(4920));
 }
 
@@ -312,7 +336,10 @@ Form2& Form1::form2() {
 
 void Form1::Form_Load() {
     Guard::run(where::kForm1Load, seams_.boxes, seams_.ending, [&](Guard& g) {
-        g.step(100, [&] { frame::applySkin(this, seams_.appFolder); });
+        g.step(100, [&] {
+            frame::applySkin(this, seams_.appFolder);
+            inkTexts();
+        });
         g.step(106, [&] { setWindowTitle(frame::kProductName); });
         g.step(106, [&] { setWindowIcon(applicationIcon()); });
         g.step(106, [&] { frame::SetAppTitle(frame::kProductName); });

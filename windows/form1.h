@@ -104,6 +104,10 @@ private:
     void Form_Unload();
     void runPendingActivation();
     void buildControls();
+    // Text colours from what is painted behind each text; again whenever the
+    // backgrounds change.
+    void inkTexts();
+    QColor paintedBehind(const QWidget* w) const;
     void previewKey(QKeyEvent* event);
 
     frame::Seams seams_;

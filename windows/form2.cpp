@@ -13,6 +13,7 @@
 #include "form1.h"
 #include "title_strip.h"
 #include "frame/guard.h"
+#include "frame/ink.h"
 #include "frame/main_module.h"
 
 namespace windows {
@@ -23,6 +24,9 @@ namespace where = frame::where;
 
 const QColor kRightTint(200, 240, 200);
 const QColor kWrongTint(250, 210, 210);
+// The same greens and reds for a list that the desktop draws dark.
+const QColor kRightTintDark(30, 85, 30);
+const QColor kWrongTintDark(100, 35, 35);
 constexpr int kVerdictColumn = 4;
 }  // namespace
 
@@ -91,7 +95,10 @@ Form2::Form2(Form1& main, const frame::Seams& seams)
 
 void Form2::Form_Load() {
     Guard::run(where::kForm2Load, seams_.boxes, seams_.ending, [&](Guard& g) {
-        g.step(100, [&] { frame::systemColourPass(this); });
+        g.step(100, [&] {
+            frame::systemColourPass(this);
+            frame::inkOn(Label1, QPalette::WindowText, palette().color(QPalette::Window));
+        });
         g.step(102, [&] { setWindowIcon(applicationIcon()); });
         const QString hand = frame::handPointerPath(seams_.appFolder);
         if (g.test(104, [&] { return frame::FileExists(hand); }))
@@ -143,10 +150,17 @@ void Form2::setSubItem(const SummaryRow& row, int index, const QString& text) {
     row.item->setText(index, text);
     if (index == kVerdictColumn) {
         // The tint helps a child find the wrong answers; the word still says it.
-        if (text == QLatin1String("Correct!"))
-            row.item->setBackground(index, kRightTint);
-        else if (text == QLatin1String("Wrong!"))
-            row.item->setBackground(index, kWrongTint);
+        const bool right = text == QLatin1String("Correct!");
+        if (right || text == QLatin1String("Wrong!")) {
+            const QPalette& pal = ListView1->palette();
+            const bool darkList = frame::contrast(pal.color(QPalette::Base), Qt::black) <
+                                  frame::contrast(pal.color(QPalette::Base), Qt::white);
+            const QColor tint = right ? (darkList ? kRightTintDark : kRightTint)
+                                      : (darkList ? kWrongTintDark : kWrongTint);
+            row.item->setBackground(index, tint);
+            row.item->setForeground(
+                index, frame::readableOn(tint, {pal.color(QPalette::Text)}, frame::kTextContrast));
+        }
     }
 }
 
