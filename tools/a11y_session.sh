@@ -4,6 +4,8 @@
 # accessibility switched on as a screen reader would, and the game started
 # on it. The command sees DISPLAY, the session bus and GAME_PID.
 # Usage: tools/a11y_session.sh PROGRAM COMMAND [ARGS...]
+# PROGRAM "-" starts no game, for a COMMAND that starts the program itself:
+# no GAME_PID then, and the command's own status is the result.
 # Everything it starts is stopped again, also on failure or timeout.
 set -euo pipefail
 
@@ -17,7 +19,9 @@ if [ "${A11Y_SESSION_INNER:-}" != 1 ]; then
   xvfb_pid=
   group=
   cleanup() {
+    # The session first, so that nothing in it loses its X server midway.
     [ -n "$group" ] && kill -TERM -- "-$group" 2>/dev/null || true
+    [ -n "$group" ] && wait "$group" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill -TERM "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
@@ -68,6 +72,10 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
   org.freedesktop.DBus.Properties.Set string:org.a11y.Status \
   string:IsEnabled variant:boolean:true >/dev/null
+
+if [ "$program" = - ]; then
+  exec "$@"
+fi
 
 # On the X server of this session, whatever platform the caller's
 # environment names: the offscreen platform has no accessibility bridge.

@@ -22,12 +22,13 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 
-import gi
-
-gi.require_version("Atspi", "2.0")
-from gi.repository import GLib  # noqa: E402
+# The accessibility client's helpers, wherever this script is started from,
+# without leaving a bytecode cache in the source tree.
+sys.path.insert(0, os.path.dirname(os.path.realpath(__file__)))
+sys.dont_write_bytecode = True
+import atspi_play  # noqa: E402
+from atspi_play import by_description, by_name, children, frame_named, pump, xdotool  # noqa: E402
 
 import pyatspi  # noqa: E402
 
@@ -232,30 +233,19 @@ class Run:
 
 # ------------------------------------------------------------- the session
 
-def pump(seconds):
-    context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.02)
-
-
 def wait_for(predicate, timeout, what):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
+    """Waits as the accessibility client does, but an object that went away
+    while being read counts as not there yet, and running out of time ends
+    this play rather than failing one check."""
+    def look():
         try:
-            value = predicate()
-        except Exception:  # an object that went away while being read
-            value = None
-        if value:
-            return value
-        pump(0.05)
-    raise RuntimeError(f"timed out waiting for {what}")
-
-
-def children(obj):
-    return [obj.getChildAtIndex(i) for i in range(obj.childCount)]
+            return predicate()
+        except Exception:
+            return None
+    value = atspi_play.wait_for(look, timeout, 0.05)
+    if not value:
+        raise RuntimeError(f"timed out waiting for {what}")
+    return value
 
 
 def main_window_of(pid):
@@ -267,33 +257,6 @@ def main_window_of(pid):
             if main is not None:
                 return app, main
     return None
-
-
-def frame_named(app, name):
-    for child in children(app):
-        if child.getRoleName() == "frame" and child.name == name and \
-                child.getState().contains(pyatspi.STATE_SHOWING):
-            return child
-    return None
-
-
-def described(frame, description):
-    for child in children(frame):
-        if child.description == description:
-            return child
-    return None
-
-
-def named(frame, name):
-    for child in children(frame):
-        if child.name == name:
-            return child
-    return None
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True,
-                          timeout=20).stdout
 
 
 def windows_of(pid):
@@ -319,10 +282,10 @@ def play(program_dir, env, run, out):
         app, main = wait_for(lambda: main_window_of(proc.pid), 20, "the main window")
         win = wait_for(lambda: windows_of(proc.pid), 20, "the main window on the X server")[0]
         xdotool("windowfocus", "--sync", win)
-        first = described(main, "first number")
-        second = described(main, "second number")
-        verdict = described(main, "verdict")
-        question = described(main, "question number")
+        first = by_description(main, "first number")
+        second = by_description(main, "second number")
+        verdict = by_description(main, "verdict")
+        question = by_description(main, "question number")
         wait_for(lambda: question.name == "Question 1", 10, "Question 1")
         picture = next(c for c in children(main) if c.getRoleName() in ("image", "graphic")
                        and c.getState().contains(pyatspi.STATE_SHOWING))
@@ -362,7 +325,7 @@ def play(program_dir, env, run, out):
         wait_for(lambda: bar.name.startswith("You have 5 "), 10, "the countdown at 5")
         pic = shoot(win, f"{out}/main-countdown.png")
         run.record("countdown", "countdown", pic, COUNTDOWN, TEXT, "x")
-        addition = named(main, "Addition")
+        addition = by_name(main, "check box", "Addition")
         wait_for(lambda: addition.getState().contains(pyatspi.STATE_ENABLED), 15, "the time-out")
         main_stage(TIMEOUT)
 
@@ -384,7 +347,7 @@ def play(program_dir, env, run, out):
         for name, (l, t, w, h) in BOXES[1:3]:
             xdotool("mousemove", "--window", win, str(twips(l) + 5),
                     str(twips(t) + twips(h) // 2), "click", "1")
-        multi = described(main, "the operator is chosen at random")
+        multi = by_description(main, "the operator is chosen at random")
         wait_for(lambda: multi.getState().contains(pyatspi.STATE_SHOWING), 10, 'the "?"')
         pump(0.3)
         pic = shoot(win, f"{out}/main-options.png")
