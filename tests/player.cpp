@@ -112,6 +112,8 @@ public:
     const std::string& failure() const { return failure_; }
     Stats stats;
 
+    std::string* transcript = nullptr;
+
     Action choose(std::mt19937_64& rng);
     void perform(const Action& a);
     // Lets the countdown of a problem still open run out.
@@ -132,6 +134,7 @@ private:
     void recordOpen(bool multiBefore);
     void hookSummary();
     void checkAll(const Delivery& d);
+    void writeState();
     void checkMessages();
     void checkRows(const Delivery& d);
     void checkState();
@@ -161,6 +164,7 @@ private:
     QString scoreLine_ = QStringLiteral("Question ");
     QString scoreLabel_ = QStringLiteral("0");
     std::size_t messagesSeen_ = 0;
+    std::size_t transcribedMessages_ = 0;
 
     // Snapshot taken before each delivery.
     QString textBefore_;
@@ -183,6 +187,49 @@ void Player::deliver(const Delivery& d, F&& f) {
     ++stats.deliveries;
     hookSummary();
     checkAll(d);
+    if (transcript) writeState();
+}
+
+// What a player could see, by object name, so that it does not depend on
+// how the windows are put together in code.
+void Player::writeState() {
+    std::ostringstream s;
+    QList<QWidget*> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!w->objectName().isEmpty()) windows.push_back(w);
+    std::sort(windows.begin(), windows.end(),
+              [](QWidget* a, QWidget* b) { return a->objectName() < b->objectName(); });
+    for (QWidget* w : windows) {
+        if (!w->isVisible()) continue;
+        s << '[' << w->objectName().toStdString() << ']';
+        auto children = w->findChildren<QWidget*>();
+        std::sort(children.begin(), children.end(),
+                  [](QWidget* a, QWidget* b) { return a->objectName() < b->objectName(); });
+        for (QWidget* c : children) {
+            if (c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_"))) continue;
+            s << ' ' << c->objectName().toStdString() << (c->isVisibleTo(w) ? "" : "/h")
+              << (c->isEnabled() ? "" : "/d") << (c->hasFocus() ? "/f" : "");
+            if (c->testAttribute(Qt::WA_SetCursor)) s << "/c" << int(c->cursor().shape());
+            if (c->property("checked").toBool()) s << "/x";
+            const QVariant text = c->property("text");
+            if (text.isValid()) s << "=\"" << text.toString().toStdString() << '"';
+            const QVariant value = c->property("value");
+            if (value.isValid()) s << '#' << value.toString().toStdString();
+            if (auto* list = qobject_cast<QTreeWidget*>(c))
+                for (int r = 0; r < list->topLevelItemCount(); ++r) {
+                    s << " {";
+                    for (int col = 0; col < list->columnCount(); ++col)
+                        s << (col ? "|" : "") << list->topLevelItem(r)->text(col).toStdString();
+                    s << '}';
+                }
+        }
+        s << ' ';
+    }
+    for (; transcribedMessages_ < t_.boxes.shown.size(); ++transcribedMessages_) {
+        const auto& m = t_.boxes.shown[transcribedMessages_];
+        s << " message \"" << m.title.toStdString() << "\": " << m.text.toStdString();
+    }
+    *transcript += s.str() + "\n";
 }
 
 void Player::hookSummary() {
@@ -806,6 +853,25 @@ Outcome play(std::uint64_t seed, long long events) {
     if (!player.failed()) player.finish(&out.trace);
     out.failure = player.failure();
     out.stats = player.stats;
+    return out;
+}
+
+std::string transcript(std::uint64_t seed, long long events) {
+    std::string out;
+    Table table(seed);
+    Player player(table);
+    player.transcript = &out;
+    std::mt19937_64 rng(seed ^ 0x9e3779b97f4a7c15ull);
+    for (long long i = 0; i < events && !player.failed(); ++i) {
+        const Action a = player.choose(rng);
+        out += "> " + describe(a) + "\n";
+        player.perform(a);
+    }
+    if (!player.failed()) player.finish(nullptr);
+    out += "statistics: opened " + std::to_string(player.stats.opened) + ", right " +
+           std::to_string(player.stats.right) + ", time-outs " + std::to_string(player.stats.timeOuts) +
+           ", warnings " + std::to_string(player.stats.warnings) + "; " +
+           (player.failed() ? "failed: " + player.failure() : std::string("every invariant held")) + "\n";
     return out;
 }
 

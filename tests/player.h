@@ -76,6 +76,11 @@ struct Outcome {
 // Stops at the first failure; the trace ends with the failing action.
 Outcome play(std::uint64_t seed, long long events);
 
+// The same game as play(seed, events), written down after every delivery:
+// each control's text, state and the summary's rows, read by object name,
+// and every message shown. Two builds that play a seed alike write the same.
+std::string transcript(std::uint64_t seed, long long events);
+
 // Plays the given actions against a fresh game made from the same seed.
 Outcome replay(std::uint64_t seed, const std::vector<Action>& actions);
 

@@ -2,9 +2,12 @@
 // every invariant of the stress test checked after each one.
 //
 //   soak [--events N] [--per-seed M] [--seed S]
+//   soak --transcript SEED N
 //
 // Games of M events each, seeds S, S+1, ...; stops at the first failure and
-// prints its seed and the shortest trace it could reduce it to.
+// prints its seed and the shortest trace it could reduce it to. The second
+// form writes down one game of N events, every action and what the windows
+// showed after it: two builds that should behave alike must print the same.
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +22,8 @@
 #include "tests/player.h"
 
 int main(int argc, char** argv) {
+    unsigned long long transcriptSeed = 0;
+    bool transcribe = false;
     long long events = 2'000'000;
     long long perSeed = 20'000;
     unsigned long long seed = 1000;
@@ -26,8 +31,13 @@ int main(int argc, char** argv) {
         if (!std::strcmp(argv[i], "--events")) events = std::atoll(argv[i + 1]);
         else if (!std::strcmp(argv[i], "--per-seed")) perSeed = std::atoll(argv[i + 1]);
         else if (!std::strcmp(argv[i], "--seed")) seed = std::strtoull(argv[i + 1], nullptr, 10);
-        else {
-            std::fprintf(stderr, "usage: soak [--events N] [--per-seed M] [--seed S]\n");
+        else if (!std::strcmp(argv[i], "--transcript") && i + 2 < argc) {
+            transcribe = true;
+            transcriptSeed = std::strtoull(argv[i + 1], nullptr, 10);
+            events = std::atoll(argv[++i + 1]);
+        } else {
+            std::fprintf(stderr, "usage: soak [--events N] [--per-seed M] [--seed S]\n"
+                                 "       soak --transcript SEED N\n");
             return 2;
         }
     }
@@ -40,6 +50,10 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     app.setQuitOnLastWindowClosed(false);
     frame::installFontSubstitutes();
+    if (transcribe) {
+        std::fputs(stress::transcript(transcriptSeed, events).c_str(), stdout);
+        return 0;
+    }
 
     const auto started = std::chrono::steady_clock::now();
     auto seconds = [&] {
