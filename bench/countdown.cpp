@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <cmath>
 
+#include "tests/summary_parts.h"
 #include "support.h"
 #include "windows/form2.h"
 
@@ -61,7 +62,7 @@ std::vector<Problem> runGame(int problems) {
         stamps.ticks.clear();
         out.push_back(p);
     });
-    QObject::connect(summary.ListView1->model(), &QAbstractItemModel::rowsInserted, &f, [&] {
+    QObject::connect(parts::ListView1(&summary)->model(), &QAbstractItemModel::rowsInserted, &f, [&] {
         if (out.empty()) fail("a row was written before any problem opened");
         Problem& p = out.back();
         p.judged = Clock::now();

@@ -51,7 +51,7 @@ Timings measureGame(int problems) {
         drainEvents();
     }
     if (!rig.boxes.shown.empty()) fail("a message box came up: " + rig.boxes.shown.front().text.toStdString());
-    if (f.NumProb != problems + 1) fail("the problems were not counted");
+    if (f.game().NumProb != problems + 1) fail("the problems were not counted");
     return t;
 }
 

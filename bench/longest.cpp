@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tests/summary_parts.h"
 #include "support.h"
 #include "windows/controls.h"
 #include "windows/form2.h"
@@ -88,7 +89,7 @@ Measured playGame(int problems) {
     }
     windows::Form2* summary = f.loadedForm2();
     if (!summary || summary->rowCount() != problems) fail("the summary does not hold every row");
-    if (f.NumProb != problems) fail("NumProb did not reach the end of the game");
+    if (f.game().NumProb != problems) fail("NumProb did not reach the end of the game");
     if (!rig.boxes.shown.empty()) fail("a message box came up: " + rig.boxes.shown.front().text.toStdString());
     const int rows = problems - kWindow;
     m.bytesPerRow = bytesBetween(heapAt, heapInUse(), rows);
@@ -96,7 +97,7 @@ Measured playGame(int problems) {
 
     // End Game: the summary window with every row, painted.
     {
-        PaintWatch list(summary->ListView1->viewport());
+        PaintWatch list(parts::ListView1(summary)->viewport());
         list.arm();
         const auto t0 = Clock::now();
         QTest::mouseClick(f.PushButton8, Qt::LeftButton);
@@ -104,7 +105,7 @@ Measured playGame(int problems) {
         m.showMs = msBetween(t0, Clock::now());
         if (!f.isHidden() || summary->isHidden()) fail("End Game did not swap the windows");
         // The newest row is in view, as it was before rows stopped scrolling the hidden list.
-        QTreeWidget* rowsList = summary->ListView1;
+        QTreeWidget* rowsList = parts::ListView1(summary);
         const QRect newest = rowsList->visualItemRect(rowsList->topLevelItem(problems - 1));
         if (!rowsList->viewport()->rect().intersects(newest)) fail("the newest row is not in view");
     }
@@ -115,11 +116,11 @@ Measured playGame(int problems) {
         PaintWatch question(f.lblQuestion, [&] { return f.lblQuestion->text() == QLatin1String("Question 1"); });
         question.arm();
         const auto t0 = Clock::now();
-        QTest::mouseClick(summary->PushButton8, Qt::LeftButton);
+        QTest::mouseClick(parts::PushButton8(summary), Qt::LeftButton);
         if (!question.wait()) fail("Question 1 of the new game was never painted");
         m.clearMs = msBetween(t0, Clock::now());
         if (summary->rowCount() != 0) fail("Play Again left rows in the list");
-        if (f.NumProb != 1) fail("the new game did not start at Question 1");
+        if (f.game().NumProb != 1) fail("the new game did not start at Question 1");
     }
     return m;
 }

@@ -188,7 +188,7 @@ windows::Form1& GameRig::start() {
 bool GameRig::problemOpen() const { return form1 && form1->txtanswer->isEnabled(); }
 
 void GameRig::typeAnswer(bool right) {
-    const int correct = form1->correctAnswer();
+    const int correct = form1->game().correctAnswer();
     typeDigits(form1.get(), QString::number(right ? correct : correct + 1));
 }
 

@@ -24,9 +24,32 @@ std::string errorReportText(std::string_view description, std::string_view locat
     return text;
 }
 
-void Guard::inject() const {
-    if (g_injection && g_injection->shouldFault(location_, current_))
-        throw engine::Fault(kInjectedFault);
+void Guard::step(int number, engine::FunctionRef<void()> body) {
+    attempt(number, false, [&] {
+        body();
+        return true;
+    });
+}
+
+bool Guard::test(int number, engine::FunctionRef<bool()> condition) {
+    return attempt(number, true, condition);
+}
+
+bool Guard::attempt(int number, bool condition, engine::FunctionRef<bool()> body) {
+    if (ending_.ended()) throw ApplicationEnded{};
+    current_ = number;
+    try {
+        if (g_injection && g_injection->shouldFault(location_, number, condition))
+            throw engine::Fault(kInjectedFault);
+        return body();
+    } catch (const ApplicationEnded&) {
+        throw;
+    } catch (const std::exception& e) {
+        report(e.what());
+    } catch (...) {
+        report("Unknown error");
+    }
+    return true;
 }
 
 void Guard::report(std::string_view description) {

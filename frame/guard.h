@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "ending.h"
+#include "engine/steps.h"
 #include "messages.h"
 
 namespace frame {
@@ -18,11 +19,12 @@ inline constexpr std::string_view kErrorTitle = "Application Error";
 std::string errorReportText(std::string_view description, std::string_view location, int step);
 
 // Lets a test make one step of one guarded procedure fail. Unset in the
-// program, where the check is a single null test per step.
+// program, where the check is a single null test per step. `condition` tells
+// a condition, whose fault runs the branch it guards, from a plain step.
 class FaultInjection {
 public:
     virtual ~FaultInjection() = default;
-    virtual bool shouldFault(std::string_view location, int step) = 0;
+    virtual bool shouldFault(std::string_view location, int step, bool condition) = 0;
 };
 void setFaultInjection(FaultInjection* injection);
 FaultInjection* faultInjection();
@@ -35,24 +37,14 @@ struct ApplicationEnded {};
 // The error guard of an event procedure: each numbered step runs inside it, a
 // fault is reported once in an "Application Error" box and the procedure goes
 // on with the next step. A failed condition runs the branch it guards.
-class Guard {
+class Guard final : public engine::Steps {
 public:
     Guard(std::string_view location, MessageBoxes& boxes, const Ending& ending)
         : location_(location), boxes_(boxes), ending_(ending) {}
 
-    template <class F>
-    void step(int number, F&& f) {
-        attempt(number, [&] {
-            std::forward<F>(f)();
-            return true;
-        });
-    }
-
+    void step(int number, engine::FunctionRef<void()> body) override;
     // A condition that faults counts as true: the branch it guards runs.
-    template <class F>
-    bool test(int number, F&& f) {
-        return attempt(number, [&] { return static_cast<bool>(std::forward<F>(f)()); });
-    }
+    bool test(int number, engine::FunctionRef<bool()> condition) override;
 
     int currentStep() const { return current_; }
 
@@ -75,27 +67,7 @@ public:
 
 private:
     // Runs one numbered step; a fault is reported and counts as true.
-    template <class F>
-    bool attempt(int number, F&& f) {
-        begin(number);
-        try {
-            inject();
-            return f();
-        } catch (const ApplicationEnded&) {
-            throw;
-        } catch (const std::exception& e) {
-            report(e.what());
-        } catch (...) {
-            report("Unknown error");
-        }
-        return true;
-    }
-
-    void begin(int number) {
-        if (ending_.ended()) throw ApplicationEnded{};
-        current_ = number;
-    }
-    void inject() const;
+    bool attempt(int number, bool condition, engine::FunctionRef<bool()> body);
     void report(std::string_view description);
 
     std::string_view location_;

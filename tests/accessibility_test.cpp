@@ -136,7 +136,7 @@ TEST_F(Accessibility, AVerdictIsAnnouncedAndTheFocusStaysWhereTheGamePutsIt) {
     game.answer(false);
     ASSERT_EQ(heard.size(), 1u);
     EXPECT_EQ(heard[0].text,
-              QStringLiteral("Wrong! Answer: ") + QString::number(f.correctAnswer()));
+              QStringLiteral("Wrong! Answer: ") + QString::number(f.game().correctAnswer()));
     EXPECT_EQ(QApplication::focusWidget(), f.PushButton1);
     // Refused keys and the opening of a problem announce nothing.
     heard.clear();
@@ -147,7 +147,7 @@ TEST_F(Accessibility, AVerdictIsAnnouncedAndTheFocusStaysWhereTheGamePutsIt) {
 
 TEST_F(Accessibility, TheTimeOutIsAnnouncedBeforeItsVerdict) {
     Form1& f = game.start();
-    game.type(QString::number(f.correctAnswer()));
+    game.type(QString::number(f.game().correctAnswer()));
     QWidget* focus = QApplication::focusWidget();
     ASSERT_EQ(focus, f.txtanswer);
     heard.clear();
@@ -176,11 +176,11 @@ TEST_F(Accessibility, TheSummaryReadsRowByRowWithItsHeaders) {
     ASSERT_TRUE(summary->isVisible());
     QAccessibleInterface* window = ifaceOf(summary);
     EXPECT_EQ(window->role(), QAccessible::Window);
-    EXPECT_EQ(window->child(0)->object(), summary->Label1);
-    EXPECT_EQ(window->child(1)->object(), summary->ListView1);
-    EXPECT_EQ(nameOf(summary->Label1), "Your score is 0 in 2 total questions.");
+    EXPECT_EQ(window->child(0)->object(), parts::Label1(summary));
+    EXPECT_EQ(window->child(1)->object(), parts::ListView1(summary));
+    EXPECT_EQ(nameOf(parts::Label1(summary)), "Your score is 0 in 2 total questions.");
 
-    QAccessibleInterface* list = ifaceOf(summary->ListView1);
+    QAccessibleInterface* list = ifaceOf(parts::ListView1(summary));
     EXPECT_EQ(list->text(QAccessible::Name), "Problems of this game");
     QAccessibleTableInterface* table = list->tableInterface();
     ASSERT_NE(table, nullptr);
@@ -201,7 +201,7 @@ TEST_F(Accessibility, TheSummaryReadsRowByRowWithItsHeaders) {
     for (int r = 0; r < 2; ++r) {
         QStringList cells;
         for (int c = 0; c < 5; ++c) cells << table->cellAt(r, c)->text(QAccessible::Name);
-        QTreeWidgetItem* item = summary->ListView1->topLevelItem(r);
+        QTreeWidgetItem* item = parts::ListView1(summary)->topLevelItem(r);
         QStringList shown;
         for (int c = 0; c < 5; ++c) shown << item->text(c);
         EXPECT_EQ(cells, shown);

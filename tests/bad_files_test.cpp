@@ -104,7 +104,7 @@ TEST(BadFiles, HandPointerFilesThatAreNoPointer) {
         ASSERT_NE(g.summary(), nullptr);
         EXPECT_FALSE(g.summary()->pointer().hasCustomImage());
         EXPECT_EQ(g.summary()->rowCount(), 1);
-        EXPECT_EQ(g.summary()->ListView1->topLevelItem(0)->text(4), "Correct!");
+        EXPECT_EQ(parts::ListView1(g.summary())->topLevelItem(0)->text(4), "Correct!");
     }
 }
 

@@ -27,7 +27,7 @@ public:
 
 struct FaultAt final : frame::FaultInjection {
     FaultAt(std::string_view loc, int n) : location(loc), step(n) {}
-    bool shouldFault(std::string_view loc, int n) override {
+    bool shouldFault(std::string_view loc, int n, bool) override {
         ++asked;
         return loc == location && n == step;
     }

@@ -46,7 +46,7 @@ void keyWithText(QWidget* target, const QString& text) {
                         Qt::NoModifier);
 }
 
-int judged(windows::Form1& f) { return int{f.NumRight} + int{f.NumWrong}; }
+int judged(windows::Form1& f) { return int{f.game().NumRight} + int{f.game().NumWrong}; }
 
 }  // namespace
 
@@ -68,7 +68,7 @@ TEST(Judging, OneGamePlayedThroughRealKeys) {
     EXPECT_EQ(f.lblscore->text(), "1");
     ASSERT_NE(game.summary(), nullptr);
     EXPECT_EQ(rowCells(game.summary(), 0), (QStringList{"1", "3 + 4", "7", "7", "Correct!"}));
-    EXPECT_EQ(game.summary()->Label1->text(), "Your score is 1 in 1 total questions.");
+    EXPECT_EQ(parts::Label1(game.summary())->text(), "Your score is 1 in 1 total questions.");
     EXPECT_FALSE(f.txtanswer->isEnabled());
     EXPECT_TRUE(f.PushButton1->isEnabled());
     EXPECT_FALSE(f.Timer1->isActive());
@@ -89,7 +89,7 @@ TEST(Judging, OneGamePlayedThroughRealKeys) {
     EXPECT_EQ(f.lblmessage->text(), "Wrong! Answer: 7");
     EXPECT_EQ(f.lblscore->text(), "0");
     EXPECT_EQ(rowCells(game.summary(), 1), (QStringList{"2", "5 + 2", "9", "7", "Wrong!"}));
-    EXPECT_EQ(game.summary()->Label1->text(), "Your score is 0 in 2 total questions.");
+    EXPECT_EQ(parts::Label1(game.summary())->text(), "Your score is 0 in 2 total questions.");
 
     // Left to run out.
     game.enter();
@@ -105,7 +105,7 @@ TEST(Judging, OneGamePlayedThroughRealKeys) {
 
     // The bar says so before the judgement writes its row.
     QString barWhenJudged;
-    QObject::connect(game.summary()->ListView1->model(), &QAbstractItemModel::rowsInserted,
+    QObject::connect(parts::ListView1(game.summary())->model(), &QAbstractItemModel::rowsInserted,
                      [&] { barWhenJudged = f.ProgressBar1->text(); });
     f.pointer().setMode(frame::PointerMode::Custom);
     game.tick();
@@ -113,12 +113,12 @@ TEST(Judging, OneGamePlayedThroughRealKeys) {
     EXPECT_EQ(f.lblmessage->text(), "Wrong! Answer: 12");
     EXPECT_EQ(f.lblscore->text(), "-1");
     EXPECT_EQ(rowCells(game.summary(), 2), (QStringList{"3", "6 + 6", "0", "12", "Wrong!"}));
-    EXPECT_EQ(game.summary()->Label1->text(), "Your score is -1 in 3 total questions.");
+    EXPECT_EQ(parts::Label1(game.summary())->text(), "Your score is -1 in 3 total questions.");
     EXPECT_TRUE(f.PushButton1->isEnabled());
     EXPECT_TRUE(allOptionBoxesEnabled(f));
     EXPECT_FALSE(f.txtanswer->isEnabled());
     EXPECT_FALSE(f.Timer1->isActive());
-    EXPECT_EQ(f.secondsElapsed(), 0);
+    EXPECT_EQ(f.game().secondsElapsed(), 0);
     EXPECT_EQ(f.ProgressBar1->value(), 0);
     EXPECT_EQ(f.ProgressBar1->text(), "Progress Bar");
     EXPECT_EQ(f.pointer().mode(), frame::PointerMode::Default);
@@ -129,19 +129,19 @@ TEST(Judging, OneGamePlayedThroughRealKeys) {
     EXPECT_TRUE(f.isHidden());
     EXPECT_TRUE(s->isVisible());
     EXPECT_EQ(s->rowCount(), 3);
-    EXPECT_EQ(s->Label1->text(), "Your score is -1 in 3 total questions.");
+    EXPECT_EQ(parts::Label1(s)->text(), "Your score is -1 in 3 total questions.");
 
     // Play Again starts over at Question 1 at once.
     scriptEasy(game, {2, 2});
-    game.click(s->PushButton8);
+    game.click(parts::PushButton8(s));
     Game::settle();
     EXPECT_TRUE(s->isHidden());
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(s->rowCount(), 0);
     EXPECT_EQ(f.lblscore->text(), "0");
-    EXPECT_EQ(f.NumRight, 0);
-    EXPECT_EQ(f.NumWrong, 0);
-    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_EQ(f.game().NumRight, 0);
+    EXPECT_EQ(f.game().NumWrong, 0);
+    EXPECT_EQ(f.game().NumProb, 1);
     EXPECT_EQ(f.lblQuestion->text(), "Question 1");
     EXPECT_EQ(f.PushButton1->text(), "Next");
     EXPECT_TRUE(f.txtanswer->isEnabled());
@@ -193,7 +193,7 @@ TEST(Judging, ScoreGoesBelowZero) {
         game.answer(false);
     }
     EXPECT_EQ(f.lblscore->text(), "-2");
-    EXPECT_EQ(game.summary()->Label1->text(), "Your score is -2 in 4 total questions.");
+    EXPECT_EQ(parts::Label1(game.summary())->text(), "Your score is -2 in 4 total questions.");
     EXPECT_EQ(game.summary()->rowCount(), 4);
 }
 
@@ -201,7 +201,7 @@ TEST(Judging, CounterAtItsLimitFaultsOnceAndTheJudgementGoesOn) {
     Game game;
     scriptEasy(game, {2, 5});
     auto& f = game.start();
-    f.NumRight = 32767;
+    f.game().NumRight = 32767;
     game.type("7");
     game.enter();
 
@@ -209,10 +209,10 @@ TEST(Judging, CounterAtItsLimitFaultsOnceAndTheJudgementGoesOn) {
     EXPECT_EQ(game.boxes.shown[0].title, "Application Error");
     EXPECT_EQ(game.boxes.shown[0].text.toStdString(),
               frame::errorReportText("Overflow", frame::where::kForm1KeyPress, 112));
-    EXPECT_EQ(f.NumRight, 32767);
+    EXPECT_EQ(f.game().NumRight, 32767);
     EXPECT_EQ(f.lblmessage->text(), "That's correct!");
     EXPECT_EQ(rowCells(game.summary(), 0), (QStringList{"1", "2 + 5", "7", "7", "Correct!"}));
-    EXPECT_EQ(game.summary()->Label1->text(), "Your score is 32767 in 1 total questions.");
+    EXPECT_EQ(parts::Label1(game.summary())->text(), "Your score is 32767 in 1 total questions.");
     EXPECT_EQ(f.lblscore->text(), "32767");
     // The rest of the Enter way ran as well.
     EXPECT_FALSE(f.txtanswer->isEnabled());
@@ -249,14 +249,14 @@ TEST(Judging, EnterDeliveredInsideATickIsJudgedOnce) {
         game.tick();
 
         EXPECT_EQ(judged(f), 1);
-        EXPECT_EQ(f.NumRight, 1);
+        EXPECT_EQ(f.game().NumRight, 1);
         EXPECT_EQ(game.summary()->rowCount(), 1);
         EXPECT_EQ(f.lblmessage->text(), "That's correct!");
         // Judged the Enter way: no time-out finish.
         EXPECT_EQ(f.ProgressBar1->text(), secondsLeft(10 - atTick));
         EXPECT_FALSE(anyOptionBoxEnabled(f));
         EXPECT_FALSE(f.Timer1->isActive());
-        EXPECT_EQ(f.secondsElapsed(), 0);
+        EXPECT_EQ(f.game().secondsElapsed(), 0);
 
         // A stray tick after the judgement (one already queued) judges nothing.
         game.tick();
@@ -285,7 +285,7 @@ TEST(Judging, SixDigitProductCanBeTypedAndJudgedRight) {
     ASSERT_EQ(f.lblQuestion->text(), "Question 1");
     EXPECT_EQ(f.lblNum1->text(), "999");
     EXPECT_EQ(f.lblNum2->text(), "999");
-    EXPECT_EQ(f.correctAnswer(), 998001);
+    EXPECT_EQ(f.game().correctAnswer(), 998001);
     game.type("998001");
     EXPECT_EQ(f.txtanswer->text(), "998001");
     // Six digits are drawn smaller so that all of them show; the box's own
@@ -477,7 +477,7 @@ TEST(Judging, OptionBoxesStayLockedAfterEnterJudgementsUntilATimeOut) {
 
     // Across End Game and Play Again too.
     game.click(f.PushButton8);
-    game.click(game.summary()->PushButton8);
+    game.click(parts::PushButton8(game.summary()));
     Game::settle();
     ASSERT_EQ(f.lblQuestion->text(), "Question 1");
     game.answer(true);

@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "engine/quiz.h"
+#include "summary_parts.h"
 #include "windows/form2.h"
 
 namespace stress {
@@ -235,7 +236,7 @@ void Player::writeState() {
 void Player::hookSummary() {
     if (summaryHooked_ || !summary()) return;
     summaryHooked_ = true;
-    QObject::connect(summary()->PushButton8, &windows::PushButton::clickEvent, &context_,
+    QObject::connect(parts::PushButton8(summary()), &windows::PushButton::clickEvent, &context_,
                      [this] { onPlayAgain(); });
 }
 
@@ -270,13 +271,13 @@ void Player::recordOpen(bool multiBefore) {
     ++stats.opened;
     everOpened_ = true;
     OpenProblem p;
-    p.number = f.NumProb;
-    p.correct = f.correctAnswer();
-    p.text = f.problemText();
-    if (f.NumProb != numProb_ + 1)
-        fail("NumProb went from " + std::to_string(numProb_) + " to " + std::to_string(f.NumProb) +
+    p.number = f.game().NumProb;
+    p.correct = f.game().correctAnswer();
+    p.text = f.game().problemText();
+    if (f.game().NumProb != numProb_ + 1)
+        fail("NumProb went from " + std::to_string(numProb_) + " to " + std::to_string(f.game().NumProb) +
              " on opening a problem");
-    numProb_ = f.NumProb;
+    numProb_ = f.game().NumProb;
     if (f.lblQuestion->text() != QStringLiteral("Question %1").arg(p.number))
         fail("the question label reads \"" + f.lblQuestion->text().toStdString() + "\" for problem " +
              std::to_string(p.number));
@@ -337,7 +338,7 @@ void Player::onPlayAgain() {
     rows_.clear();
     right_ = wrong_ = numProb_ = 0;
     scoreLabel_ = QStringLiteral("0");
-    if (form().NumProb != 0 || form().NumRight != 0 || form().NumWrong != 0)
+    if (form().game().NumProb != 0 || form().game().NumRight != 0 || form().game().NumWrong != 0)
         fail("Play Again left a counter standing");
     if (actualRows() != 0) fail("Play Again left rows in the list");
 }
@@ -349,19 +350,19 @@ void Player::checkAll(const Delivery& d) {
     checkCountdown(d);
     auto& f = form();
     // The counters, the score label and the score line agree.
-    if (f.NumRight != right_ || f.NumWrong != wrong_)
-        fail("counters right " + std::to_string(f.NumRight) + " wrong " + std::to_string(f.NumWrong) +
+    if (f.game().NumRight != right_ || f.game().NumWrong != wrong_)
+        fail("counters right " + std::to_string(f.game().NumRight) + " wrong " + std::to_string(f.game().NumWrong) +
              ", expected " + std::to_string(right_) + " and " + std::to_string(wrong_));
-    if (f.NumRight + f.NumWrong != actualRows())
-        fail("NumRight + NumWrong is " + std::to_string(f.NumRight + f.NumWrong) + " for " +
+    if (f.game().NumRight + f.game().NumWrong != actualRows())
+        fail("NumRight + NumWrong is " + std::to_string(f.game().NumRight + f.game().NumWrong) + " for " +
              std::to_string(actualRows()) + " rows");
-    if (f.NumProb != numProb_)
-        fail("NumProb is " + std::to_string(f.NumProb) + ", expected " + std::to_string(numProb_));
+    if (f.game().NumProb != numProb_)
+        fail("NumProb is " + std::to_string(f.game().NumProb) + ", expected " + std::to_string(numProb_));
     if (f.lblscore->text() != scoreLabel_)
         fail("the score label reads " + f.lblscore->text().toStdString() + ", expected " +
              scoreLabel_.toStdString());
-    if (summary() && summary()->Label1->text() != scoreLine_)
-        fail("the score line reads \"" + summary()->Label1->text().toStdString() + "\", expected \"" +
+    if (summary() && parts::Label1(summary())->text() != scoreLine_)
+        fail("the score line reads \"" + parts::Label1(summary())->text().toStdString() + "\", expected \"" +
              scoreLine_.toStdString() + "\"");
     // Only digits stand in the answer box, never more than it takes.
     const QString text = f.txtanswer->text();
@@ -416,7 +417,7 @@ void Player::checkRows(const Delivery& d) {
         std::array<QString, 5> expected{QString::number(number), q(judged->text),
                                         QString::number(typed), QString::number(judged->correct),
                                         right ? QStringLiteral("Correct!") : QStringLiteral("Wrong!")};
-        auto* item = summary()->ListView1->topLevelItem(actual - 1);
+        auto* item = parts::ListView1(summary())->topLevelItem(actual - 1);
         for (int c = 0; c < 5; ++c)
             if (item->text(c) != expected[c]) {
                 fail("row " + std::to_string(actual) + " column " + std::to_string(c + 1) + " reads \"" +
@@ -439,7 +440,7 @@ void Player::checkRows(const Delivery& d) {
     // Rows written earlier never change.
     if (summary())
         for (int r = 0; r < std::min(actual, int(rows_.size())); ++r) {
-            auto* item = summary()->ListView1->topLevelItem(r);
+            auto* item = parts::ListView1(summary())->topLevelItem(r);
             for (int c = 0; c < 5; ++c)
                 if (item->text(c) != rows_[r][c]) {
                     fail("row " + std::to_string(r + 1) + " changed after it was written");
@@ -482,8 +483,8 @@ void Player::checkState() {
 void Player::checkCountdown(const Delivery& d) {
     auto& f = form();
     if (open_) {
-        if (f.secondsElapsed() != open_->ticks)
-            fail("SecondsElapsed is " + std::to_string(f.secondsElapsed()) + " after " +
+        if (f.game().secondsElapsed() != open_->ticks)
+            fail("SecondsElapsed is " + std::to_string(f.game().secondsElapsed()) + " after " +
                  std::to_string(open_->ticks) + " ticks");
         if (open_->ticks >= 10) fail("the problem was not judged at its tenth tick");
         if (d.tick && open_->ticks > 0) {
@@ -495,8 +496,8 @@ void Player::checkCountdown(const Delivery& d) {
             if (f.ProgressBar1->text() != text)
                 fail("the bar reads \"" + f.ProgressBar1->text().toStdString() + "\"");
         }
-    } else if (f.secondsElapsed() != 0) {
-        fail("SecondsElapsed is " + std::to_string(f.secondsElapsed()) + " with no problem open");
+    } else if (f.game().secondsElapsed() != 0) {
+        fail("SecondsElapsed is " + std::to_string(f.game().secondsElapsed()) + " with no problem open");
     }
 }
 
@@ -562,9 +563,9 @@ void Player::pointerMove(int place) {
         window = summary();
         pointer = &summary()->pointer();
         switch (place % 4) {
-        case 0: over = summary()->PushButton8; expect = int(frame::PointerMode::Custom); break;
-        case 1: over = summary()->PushButton1; expect = int(frame::PointerMode::Custom); break;
-        case 2: over = summary()->ListView1->viewport(); expect = int(frame::PointerMode::Default); break;
+        case 0: over = parts::PushButton8(summary()); expect = int(frame::PointerMode::Custom); break;
+        case 1: over = parts::PushButton1(summary()); expect = int(frame::PointerMode::Custom); break;
+        case 2: over = parts::ListView1(summary())->viewport(); expect = int(frame::PointerMode::Default); break;
         default: expect = int(frame::PointerMode::Default); break;
         }
     }
@@ -593,7 +594,7 @@ void Player::perform(const Action& a) {
         break;
     case Action::TypeRight:
         if (!open_) break;
-        for (QChar c : QString::number(f.correctAnswer()))
+        for (QChar c : QString::number(f.game().correctAnswer()))
             deliver({}, [&] { key(Qt::Key(c.unicode()), QString(c)); });
         break;
     case Action::Backspace:
@@ -667,7 +668,7 @@ void Player::perform(const Action& a) {
         break;
     case Action::PlayAgain:
         if (!summary() || summary()->isHidden()) break;
-        deliver({}, [&] { click(summary()->PushButton8); });
+        deliver({}, [&] { click(parts::PushButton8(summary())); });
         break;
     case Action::Activate: {
         QWidget* w = a.index == 0 ? static_cast<QWidget*>(&f) : static_cast<QWidget*>(summary());
@@ -710,7 +711,7 @@ Action Player::choose(std::mt19937_64& rng) {
     }
     auto pick = [&](int n) { return int(rng() % unsigned(n)); };
     // A game far past any child's patience goes back to the summary.
-    if (f.NumProb > 30000) return mainShown ? Action(Action::EndGame) : Action(Action::PlayAgain);
+    if (f.game().NumProb > 30000) return mainShown ? Action(Action::EndGame) : Action(Action::PlayAgain);
 
     struct W {
         Action::Kind kind;

@@ -30,17 +30,17 @@ TEST(Reentry, ACountdownThatRunsOutDuringAnErrorReportDoesNotJudgeTheProblemTwic
 
     // The right answer's counter overflows; its report waits for OK while
     // the timer goes on firing.
-    f.NumRight = 32767;
+    f.game().NumRight = 32767;
     game.answer(true);
 
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_NE(boxes.shown[0].text.indexOf("at line 112"), -1);
     ASSERT_NE(game.summary(), nullptr);
     EXPECT_EQ(game.summary()->rowCount(), 1);
-    EXPECT_EQ(f.NumWrong, 0);
+    EXPECT_EQ(f.game().NumWrong, 0);
     EXPECT_EQ(f.lblmessage->text(), "That's correct!");
     EXPECT_FALSE(f.Timer1->isActive());
-    EXPECT_EQ(f.secondsElapsed(), 0);
+    EXPECT_EQ(f.game().secondsElapsed(), 0);
 
     // Once the report is closed the countdown runs as before.
     game.enter();

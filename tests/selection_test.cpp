@@ -36,14 +36,14 @@ TEST(Selection, SecondOperatorShowsTheQuestionMarkAndUntickingItKeepsIt) {
     game.click(f.Check2);
     EXPECT_EQ(f.Check2->value(), 1);
     EXPECT_TRUE(shown(f.lblMultiOp));
-    EXPECT_TRUE(f.multiOpMode());
+    EXPECT_TRUE(f.game().multiOpMode());
     EXPECT_EQ(picturesShown(f), "+");  // under the "?", left as it was
 
     // One operator is left, yet the "?" and the random pick stay.
     game.click(f.Check2);
     EXPECT_EQ(f.Check2->value(), 0);
     EXPECT_TRUE(shown(f.lblMultiOp));
-    EXPECT_TRUE(f.multiOpMode());
+    EXPECT_TRUE(f.game().multiOpMode());
     EXPECT_EQ(picturesShown(f), "+");
     EXPECT_TRUE(texts(game.boxes).empty());
 
@@ -56,7 +56,7 @@ TEST(Selection, SecondOperatorShowsTheQuestionMarkAndUntickingItKeepsIt) {
     ASSERT_EQ(f.lblQuestion->text(), "Question 1");
     EXPECT_FALSE(shown(f.lblMultiOp));
     EXPECT_EQ(picturesShown(f), "+");
-    EXPECT_EQ(f.problemText(), "2 + 5");
+    EXPECT_EQ(f.game().problemText(), "2 + 5");
     game.answer(true);
     EXPECT_TRUE(shown(f.lblMultiOp));
 }
@@ -74,16 +74,16 @@ TEST(Selection, UntickingTheLastOperatorWarnsAndClearsTheDisplay) {
     EXPECT_EQ(game.boxes.shown.back().title, "Quillory");
     for (auto* box : f.operatorBoxes()) EXPECT_EQ(box->value(), 0);
     EXPECT_FALSE(shown(f.lblMultiOp));
-    EXPECT_FALSE(f.multiOpMode());
+    EXPECT_FALSE(f.game().multiOpMode());
     EXPECT_EQ(picturesShown(f), "");
-    EXPECT_EQ(f.NumProb, 0);
+    EXPECT_EQ(f.game().NumProb, 0);
 
     // Ticking one operator from nothing shows its own picture.
     game.click(f.Check4);
     EXPECT_EQ(f.Check4->value(), 1);
     EXPECT_EQ(picturesShown(f), "/");
     EXPECT_FALSE(shown(f.lblMultiOp));
-    EXPECT_FALSE(f.multiOpMode());
+    EXPECT_FALSE(f.game().multiOpMode());
     EXPECT_EQ(game.boxes.shown.size(), 1u);
 }
 
@@ -115,7 +115,7 @@ TEST(Selection, RandomPickShowsExactlyTheChosenPictureAndJudgementsRestoreTheQue
     auto& f = game.start(false);
     for (auto* box : {f.Check2, f.Check3, f.Check4}) game.click(box);
     ASSERT_TRUE(shown(f.lblMultiOp));
-    ASSERT_TRUE(f.multiOpMode());
+    ASSERT_TRUE(f.game().multiOpMode());
 
     // 8 and 2 fit every rule, so each ticked operator's loop takes one pair;
     // then the pick position, 1 to 4 along "+-*/".
@@ -142,11 +142,11 @@ TEST(Selection, RandomPickShowsExactlyTheChosenPictureAndJudgementsRestoreTheQue
     for (std::size_t i = 0; i < picks.size(); ++i) {
         SCOPED_TRACE(picks[i].problem);
         if (i > 0) game.enter();
-        ASSERT_EQ(f.NumProb, int(i + 1));
+        ASSERT_EQ(f.game().NumProb, int(i + 1));
         EXPECT_FALSE(shown(f.lblMultiOp));
         EXPECT_EQ(picturesShown(f), picks[i].picture);
-        EXPECT_EQ(f.problemText(), picks[i].problem);
-        EXPECT_EQ(f.correctAnswer(), picks[i].result);
+        EXPECT_EQ(f.game().problemText(), picks[i].problem);
+        EXPECT_EQ(f.game().correctAnswer(), picks[i].result);
         // Judged by Enter and by time-out in turn: both show the "?" again.
         if (i % 2 == 0) {
             game.answer(true);
@@ -157,7 +157,7 @@ TEST(Selection, RandomPickShowsExactlyTheChosenPictureAndJudgementsRestoreTheQue
                       QStringLiteral("Wrong! Answer: %1").arg(picks[i].result));
         }
         EXPECT_TRUE(shown(f.lblMultiOp));
-        EXPECT_TRUE(f.multiOpMode());
+        EXPECT_TRUE(f.game().multiOpMode());
     }
     EXPECT_EQ(game.random.scriptedLeft(), 0u);
     EXPECT_TRUE(texts(game.boxes).empty());

@@ -45,10 +45,10 @@ QByteArray pngBytes() {
 void expectStartupCompleted(Game& game) {
     Form1& f = game.form();
     EXPECT_EQ(f.windowTitle(), "Quillory");
-    EXPECT_EQ(f.timeLimit(), 10);
-    EXPECT_EQ(f.NumProb, 0);
-    EXPECT_EQ(f.NumRight, 0);
-    EXPECT_EQ(f.secondsElapsed(), 0);
+    EXPECT_EQ(f.game().timeLimit(), 10);
+    EXPECT_EQ(f.game().NumProb, 0);
+    EXPECT_EQ(f.game().NumRight, 0);
+    EXPECT_EQ(f.game().secondsElapsed(), 0);
 }
 
 }  // namespace
@@ -62,8 +62,8 @@ TEST(Startup, LoadSetsCaptionCountersTimeLimitAndSeed) {
     game.form1 = std::make_unique<Form1>(*game.seams);
     Form1& f = game.form();
     // Whatever the window held before, the load sets the counters.
-    f.NumProb = 7;
-    f.NumRight = 5;
+    f.game().NumProb = 7;
+    f.game().NumRight = 5;
     f.Form_Load();
     expectStartupCompleted(game);
     EXPECT_FALSE(f.windowIcon().isNull());
@@ -80,10 +80,10 @@ TEST(Startup, TimeLimitIsTenForEveryQuestion) {
     for (int q = 1; q <= 3; ++q) {
         EXPECT_EQ(f.ProgressBar1->text(), "You have 10 seconds to answer this question.");
         game.ticks(10);  // time out
-        EXPECT_EQ(f.timeLimit(), 10);
+        EXPECT_EQ(f.game().timeLimit(), 10);
         game.enter();
     }
-    EXPECT_EQ(f.NumProb, 4);
+    EXPECT_EQ(f.game().NumProb, 4);
 }
 
 TEST(Startup, ApplicationTitleRule) {

@@ -58,7 +58,7 @@ TEST(Stress, ASeedReplaysItsGame) {
 // catch it, and the trace must shrink to the few actions that show it.
 TEST(Stress, APlantedFaultIsCaughtAndItsTraceReduced) {
     struct RightByEnterFails final : frame::FaultInjection {
-        bool shouldFault(std::string_view location, int step) override {
+        bool shouldFault(std::string_view location, int step, bool) override {
             return location == frame::where::kForm1KeyPress && step == 112;
         }
     } planted;

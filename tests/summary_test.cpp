@@ -16,21 +16,21 @@ namespace {
 
 
 void expectColumnsOnce(const windows::Form2& s) {
-    ASSERT_EQ(s.ListView1->columnCount(), 5);
-    const QTreeWidgetItem* header = s.ListView1->headerItem();
+    ASSERT_EQ(parts::ListView1(&s)->columnCount(), 5);
+    const QTreeWidgetItem* header = parts::ListView1(&s)->headerItem();
     const QStringList headers{"No.", "Math problems", " Your Answer", "Correct Answer", "Result"};
     // 1000, 2000, 2000, 2000 and 1500 twips at 15 twips a pixel.
     const int widths[] = {67, 133, 133, 133, 100};
     for (int c = 0; c < 5; ++c) {
         EXPECT_EQ(header->text(c), headers[c]);
-        EXPECT_EQ(s.ListView1->columnWidth(c), widths[c]) << "column " << c;
+        EXPECT_EQ(parts::ListView1(&s)->columnWidth(c), widths[c]) << "column " << c;
     }
 }
 
 void endGame(Game& game) { game.click(game.form().PushButton8); }
 
 void playAgain(Game& game) {
-    game.click(game.summary()->PushButton8);
+    game.click(parts::PushButton8(game.summary()));
     Game::settle();
 }
 
@@ -82,10 +82,10 @@ TEST(Summary, EndGameBeforeAnyJudgementShowsAnEmptyList) {
     EXPECT_TRUE(f.isHidden());
     EXPECT_TRUE(s->isVisible());
     EXPECT_EQ(s->rowCount(), 0);
-    EXPECT_EQ(s->Label1->text(), "Question ");
+    EXPECT_EQ(parts::Label1(s)->text(), "Question ");
     expectColumnsOnce(*s);
     // Nothing of the game was touched.
-    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_EQ(f.game().NumProb, 1);
     EXPECT_TRUE(f.Timer1->isActive());
     EXPECT_TRUE(f.txtanswer->isEnabled());
 }
@@ -109,7 +109,7 @@ TEST(Summary, CountdownRunsOnBehindTheShownSummary) {
     game.tick();
     EXPECT_EQ(s->rowCount(), 2);
     EXPECT_EQ(rowCells(s, 1), (QStringList{"2", "6 + 3", "8", "9", "Wrong!"}));
-    EXPECT_EQ(s->Label1->text(), "Your score is 0 in 2 total questions.");
+    EXPECT_EQ(parts::Label1(s)->text(), "Your score is 0 in 2 total questions.");
     // The time-out leaves the windows as they are.
     EXPECT_TRUE(s->isVisible());
     EXPECT_TRUE(f.isHidden());
@@ -124,18 +124,18 @@ TEST(Summary, PlayAgainKeepsTheOldScoreLineUntilTheNextRow) {
     game.answer(true);
     endGame(game);
     windows::Form2* s = game.summary();
-    ASSERT_EQ(s->Label1->text(), "Your score is 2 in 2 total questions.");
+    ASSERT_EQ(parts::Label1(s)->text(), "Your score is 2 in 2 total questions.");
 
     playAgain(game);
     EXPECT_EQ(s->rowCount(), 0);
-    EXPECT_EQ(s->Label1->text(), "Your score is 2 in 2 total questions.");
+    EXPECT_EQ(parts::Label1(s)->text(), "Your score is 2 in 2 total questions.");
     EXPECT_EQ(f.lblscore->text(), "0");
-    EXPECT_EQ(f.NumProb, 1);
-    EXPECT_EQ(f.NumRight, 0);
-    EXPECT_EQ(f.NumWrong, 0);
+    EXPECT_EQ(f.game().NumProb, 1);
+    EXPECT_EQ(f.game().NumRight, 0);
+    EXPECT_EQ(f.game().NumWrong, 0);
 
     game.answer(false);
-    EXPECT_EQ(s->Label1->text(), "Your score is -1 in 1 total questions.");
+    EXPECT_EQ(parts::Label1(s)->text(), "Your score is -1 in 1 total questions.");
     EXPECT_EQ(rowCells(s, 0).value(0), "1");
 }
 
@@ -157,7 +157,7 @@ TEST(Summary, PlayAgainWhileAProblemIsOpenBringsThatProblemBack) {
     EXPECT_EQ(f.lblNum1->text(), "7");
     EXPECT_EQ(f.lblNum2->text(), "5");
     EXPECT_TRUE(f.Timer1->isActive());
-    EXPECT_EQ(f.secondsElapsed(), 3);
+    EXPECT_EQ(f.game().secondsElapsed(), 3);
     EXPECT_FALSE(f.PushButton1->isEnabled());
     EXPECT_EQ(game.summary()->rowCount(), 0);
 
@@ -188,7 +188,7 @@ TEST(Summary, ExitOrClosingEitherWindowEndsTheApplication) {
 
         switch (way) {
         case Way::Exit:
-            game.click(s->PushButton1);
+            game.click(parts::PushButton1(s));
             break;
         case Way::CloseSummary:
             s->close();
@@ -202,16 +202,16 @@ TEST(Summary, ExitOrClosingEitherWindowEndsTheApplication) {
         // Nothing runs afterwards: not the time-out that was due, not a key,
         // not a button.
         game.tick();
-        EXPECT_EQ(f.secondsElapsed(), 9);
+        EXPECT_EQ(f.game().secondsElapsed(), 9);
         EXPECT_EQ(f.ProgressBar1->text(), "You have 1 seconds to answer this question.");
         EXPECT_EQ(s->rowCount(), 1);
-        EXPECT_EQ(f.NumProb, 2);
+        EXPECT_EQ(f.game().NumProb, 2);
         s->PushButton8_Click();
-        EXPECT_EQ(f.NumProb, 2);
+        EXPECT_EQ(f.game().NumProb, 2);
         EXPECT_EQ(s->rowCount(), 1);
         int enter = 13;
         f.txtanswer_KeyPress(enter);
-        EXPECT_EQ(f.NumRight + f.NumWrong, 1);
+        EXPECT_EQ(f.game().NumRight + f.game().NumWrong, 1);
         EXPECT_EQ(game.ending.count, 1);
         EXPECT_TRUE(texts(game.boxes).empty());
     }
@@ -221,21 +221,21 @@ TEST(Summary, WriteToARowThatPlayAgainRemovedGoesNowhere) {
     Game game;
     auto& f = game.start();
     game.answer(true);
-    const windows::SummaryRow stale = f.resultRow();
-    ASSERT_NE(stale.item, nullptr);
+    const engine::SummaryRow stale = f.game().resultRow();
+    ASSERT_EQ(stale.index, 0);
     endGame(game);
     playAgain(game);
     windows::Form2* s = game.summary();
     ASSERT_EQ(s->rowCount(), 0);
 
-    for (int i = 1; i <= 4; ++i) EXPECT_NO_THROW(s->setSubItem(stale, i, QStringLiteral("x")));
+    for (int i = 1; i <= 4; ++i) EXPECT_NO_THROW(s->setCell(stale, i, "x"));
     EXPECT_EQ(s->rowCount(), 0);
 
     // Rows of the new game are written as usual.
     game.answer(false);
     ASSERT_EQ(s->rowCount(), 1);
     EXPECT_EQ(rowCells(s, 0).value(4), "Wrong!");
-    EXPECT_NO_THROW(s->setSubItem(stale, 4, QStringLiteral("x")));
+    EXPECT_NO_THROW(s->setCell(stale, 4, "x"));
     EXPECT_EQ(rowCells(s, 0).value(4), "Wrong!");
 }
 
@@ -251,8 +251,8 @@ TEST(Summary, ALongGameShowsItsNewestRowAndPlayAgainEmptiesItAtOnce) {
     Game::settle();
     auto* s = game.summary();
     ASSERT_EQ(s->rowCount(), 300);
-    const QRect newest = s->ListView1->visualItemRect(s->ListView1->topLevelItem(299));
-    EXPECT_TRUE(s->ListView1->viewport()->rect().intersects(newest));
+    const QRect newest = parts::ListView1(s)->visualItemRect(parts::ListView1(s)->topLevelItem(299));
+    EXPECT_TRUE(parts::ListView1(s)->viewport()->rect().intersects(newest));
 
     // The rows leave the list at once, even while the ones of a previous
     // Play Again are still being freed; the new game writes rows as before.
@@ -262,13 +262,13 @@ TEST(Summary, ALongGameShowsItsNewestRowAndPlayAgainEmptiesItAtOnce) {
     endGame(game);
     ASSERT_EQ(s->rowCount(), 1);
     EXPECT_EQ(rowCells(s, 0).value(0), "1");
-    game.click(s->PushButton8);  // no settle: the first rows are still waiting
+    game.click(parts::PushButton8(s));  // no settle: the first rows are still waiting
     EXPECT_EQ(s->rowCount(), 0);
     Game::settle();
     game.answer(false);
     ASSERT_EQ(s->rowCount(), 1);
     EXPECT_EQ(rowCells(s, 0).value(4), "Wrong!");
-    EXPECT_EQ(f.NumWrong, 1);
+    EXPECT_EQ(f.game().NumWrong, 1);
     // The game goes away with rows still waiting to be freed; the sanitizer
     // build tells if any of them leaks.
 }

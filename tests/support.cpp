@@ -55,7 +55,7 @@ void Game::tick() { form1->Timer1_Timer(); }
 void Game::click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center()); }
 
 void Game::answer(bool right) {
-    const int correct = form1->correctAnswer();
+    const int correct = form1->game().correctAnswer();
     type(QString::number(right ? correct : correct + 1));
     enter();
 }
@@ -92,7 +92,7 @@ std::vector<std::string> texts(const frame::RecordedMessageBoxes& boxes) {
 
 QStringList rowCells(const windows::Form2* summary, int row) {
     if (!summary || row < 0 || row >= summary->rowCount()) return {};
-    const QTreeWidgetItem* item = summary->ListView1->topLevelItem(row);
+    const QTreeWidgetItem* item = parts::ListView1(summary)->topLevelItem(row);
     QStringList cells;
     for (int c = 0; c < 5; ++c) cells << item->text(c);
     return cells;

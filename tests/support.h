@@ -13,6 +13,7 @@
 #include "frame/messages.h"
 #include "frame/seams.h"
 #include "windows/form1.h"
+#include "summary_parts.h"
 #include "windows/form2.h"
 
 // Readable failure messages for Qt strings in assertions.

@@ -153,7 +153,7 @@ TEST(Theme, TextsStayReadableWhenTheDesktopTurnsDarkWhileTheGameRuns) {
         // stands out from the dark list and their words read on it.
         windows::Form2* summary = game.summary();
         ASSERT_NE(summary, nullptr);
-        QTreeWidgetItem* row = summary->ListView1->topLevelItem(0);
+        QTreeWidgetItem* row = parts::ListView1(summary)->topLevelItem(0);
         ASSERT_NE(row, nullptr);
         const QColor tint = row->background(4).color();
         EXPECT_LT(frame::contrast(tint, dark.color(QPalette::Base)), 2.0);
@@ -251,25 +251,25 @@ TEST(Pointer, SummaryWindowHasItsOwnRule) {
     auto& pointer = s.pointer();
     const QPoint surface(2, 2);
     ASSERT_EQ(s.childAt(surface), nullptr);
-    for (QWidget* button : std::initializer_list<QWidget*>{s.PushButton8, s.PushButton1}) {
+    for (QWidget* button : std::initializer_list<QWidget*>{parts::PushButton8(&s), parts::PushButton1(&s)}) {
         SCOPED_TRACE(button->objectName().toStdString());
         moveOver(button);
         EXPECT_EQ(pointer.mode(), PointerMode::Custom);
         EXPECT_EQ(s.cursor().hotSpot(), QPoint(3, 9));
-        moveOver(s.Label1);
+        moveOver(parts::Label1(&s));
         EXPECT_EQ(pointer.mode(), PointerMode::Custom);
-        moveOver(s.ListView1->viewport());
+        moveOver(parts::ListView1(&s)->viewport());
         EXPECT_EQ(pointer.mode(), PointerMode::Default);
         moveOver(button);
         moveOver(&s, surface);
         EXPECT_EQ(pointer.mode(), PointerMode::Default);
     }
     // Each window has its own mode.
-    moveOver(s.PushButton8);
+    moveOver(parts::PushButton8(&s));
     EXPECT_EQ(f.pointer().mode(), PointerMode::Default);
     s.pointer().setMode(PointerMode::Hourglass);
-    moveOver(s.PushButton1);
-    moveOver(s.ListView1->viewport());
+    moveOver(parts::PushButton1(&s));
+    moveOver(parts::ListView1(&s)->viewport());
     EXPECT_EQ(pointer.mode(), PointerMode::Hourglass);
 }
 
@@ -278,12 +278,12 @@ TEST(Pointer, SummaryWindowHasItsOwnRule) {
 TEST(GameFlow, FirstShowOpensQuestionOneWithoutAnyKey) {
     Game game;
     Form1& f = game.start();
-    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_EQ(f.game().NumProb, 1);
     EXPECT_EQ(f.lblQuestion->text(), "Question 1");
     EXPECT_TRUE(game.boxes.shown.empty());
     Game::settle();
     Game::settle();
-    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_EQ(f.game().NumProb, 1);
     EXPECT_EQ(game.random.taken(), 2u);
 }
 
@@ -300,7 +300,7 @@ TEST(GameFlow, PlatformActivationDoesNotPress) {
     QApplication::sendEvent(&f, &activate);
     f.activateWindow();
     Game::settle();
-    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_EQ(f.game().NumProb, 1);
     EXPECT_TRUE(f.PushButton1->isEnabled());
     EXPECT_FALSE(f.txtanswer->isEnabled());
 }
@@ -310,10 +310,10 @@ TEST(GameFlow, OneEnterMakesOneStep) {
     Form1& f = game.start();
     for (int q = 1; q <= 3; ++q) {
         SCOPED_TRACE(q);
-        ASSERT_EQ(f.NumProb, q);
+        ASSERT_EQ(f.game().NumProb, q);
         game.answer(q % 2 == 0);
         // The judging Enter does not go on to open the next problem.
-        EXPECT_EQ(f.NumProb, q);
+        EXPECT_EQ(f.game().NumProb, q);
         EXPECT_TRUE(f.PushButton1->isEnabled());
         EXPECT_FALSE(f.txtanswer->isEnabled());
         EXPECT_TRUE(shown(f.Label5));
@@ -324,14 +324,14 @@ TEST(GameFlow, OneEnterMakesOneStep) {
 
         // The next Enter opens exactly one problem and does not judge it.
         game.enter();
-        EXPECT_EQ(f.NumProb, q + 1);
+        EXPECT_EQ(f.game().NumProb, q + 1);
         EXPECT_EQ(game.summary()->rowCount(), q);
         EXPECT_TRUE(f.txtanswer->isEnabled());
         EXPECT_TRUE(f.Timer1->isActive());
         EXPECT_EQ(f.focusWidget(), f.txtanswer);
         EXPECT_TRUE(f.lblmessage->text().isEmpty());
     }
-    EXPECT_EQ(f.NumRight + f.NumWrong, 3);
+    EXPECT_EQ(f.game().NumRight + f.game().NumWrong, 3);
     EXPECT_TRUE(game.boxes.shown.empty());
 }
 
@@ -349,17 +349,17 @@ TEST(GameFlow, AHeldDownEnterActsOnceUntilPressedAgain) {
         QTest::simulateEvent(f.focusWidget() ? f.focusWidget() : &f, false, Qt::Key_Return,
                              Qt::NoModifier, QStringLiteral("\r"), false);
     };
-    game.type(QString::number(f.correctAnswer()));
+    game.type(QString::number(f.game().correctAnswer()));
     holdEnter(25);  // one second of repeats
-    EXPECT_EQ(f.NumProb, 1);
-    EXPECT_EQ(f.NumRight, 1);
-    EXPECT_EQ(f.NumWrong, 0);
+    EXPECT_EQ(f.game().NumProb, 1);
+    EXPECT_EQ(f.game().NumRight, 1);
+    EXPECT_EQ(f.game().NumWrong, 0);
     EXPECT_EQ(game.summary()->rowCount(), 1);
     EXPECT_TRUE(f.PushButton1->isEnabled());
 
     // Held on the judged problem: the next one opens and is not judged empty.
     holdEnter(25);
-    EXPECT_EQ(f.NumProb, 2);
+    EXPECT_EQ(f.game().NumProb, 2);
     EXPECT_EQ(game.summary()->rowCount(), 1);
     EXPECT_TRUE(f.txtanswer->isEnabled());
     EXPECT_TRUE(f.Timer1->isActive());
@@ -368,7 +368,7 @@ TEST(GameFlow, AHeldDownEnterActsOnceUntilPressedAgain) {
     // A new press is a new Enter.
     game.enter();
     EXPECT_EQ(game.summary()->rowCount(), 2);
-    EXPECT_EQ(f.NumWrong, 1);
+    EXPECT_EQ(f.game().NumWrong, 1);
 }
 
 TEST(GameFlow, EnterAfterTimeOutOpensOneProblem) {
@@ -378,7 +378,7 @@ TEST(GameFlow, EnterAfterTimeOutOpensOneProblem) {
     ASSERT_TRUE(f.PushButton1->isEnabled());
     ASSERT_EQ(game.summary()->rowCount(), 1);
     game.enter();
-    EXPECT_EQ(f.NumProb, 2);
+    EXPECT_EQ(f.game().NumProb, 2);
     EXPECT_EQ(game.summary()->rowCount(), 1);
     EXPECT_TRUE(f.txtanswer->isEnabled());
     EXPECT_TRUE(f.Timer1->isActive());
@@ -390,19 +390,19 @@ TEST(GameFlow, OtherKeysOpenNothingAndSpaceDoesNotPressTheHiddenButton) {
     game.answer(true);
     ASSERT_EQ(f.focusWidget(), f.PushButton1);
     game.key(Qt::Key_Space);
-    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_EQ(f.game().NumProb, 1);
     game.type(QStringLiteral("5a "));
     for (int k : {Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_F1})
         game.key(k);
     game.key(Qt::Key_Space);
-    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_EQ(f.game().NumProb, 1);
     EXPECT_TRUE(f.PushButton1->isEnabled());
     EXPECT_FALSE(f.txtanswer->isEnabled());
     EXPECT_EQ(game.summary()->rowCount(), 1);
     EXPECT_TRUE(game.boxes.shown.empty());
     // Enter still works after all that.
     game.enter();
-    EXPECT_EQ(f.NumProb, 2);
+    EXPECT_EQ(f.game().NumProb, 2);
 }
 
 TEST(GameFlow, NoOperatorAtActivationWarnsOnceThenEnterOpensTheProblem) {
@@ -413,7 +413,7 @@ TEST(GameFlow, NoOperatorAtActivationWarnsOnceThenEnterOpensTheProblem) {
     Game::settle();
     EXPECT_EQ(testing_support::texts(game.boxes),
               (std::vector<std::string>{"You must select at least one operator"}));
-    EXPECT_EQ(f.NumProb, 0);
+    EXPECT_EQ(f.game().NumProb, 0);
     EXPECT_TRUE(f.PushButton1->isEnabled());
     EXPECT_EQ(f.PushButton1->text(), "Start");
     for (auto* b : f.optionBoxes()) EXPECT_TRUE(b->isEnabled());
@@ -421,14 +421,14 @@ TEST(GameFlow, NoOperatorAtActivationWarnsOnceThenEnterOpensTheProblem) {
     // Enter with the selection still empty: one more warning, not two.
     game.enter();
     EXPECT_EQ(game.boxes.shown.size(), 2u);
-    EXPECT_EQ(f.NumProb, 0);
+    EXPECT_EQ(f.game().NumProb, 0);
 
     game.click(f.Check3);
     ASSERT_EQ(f.Check3->value(), 1);
     game.enter();
     EXPECT_EQ(game.boxes.shown.size(), 2u);
-    EXPECT_EQ(f.NumProb, 1);
+    EXPECT_EQ(f.game().NumProb, 1);
     EXPECT_EQ(f.lblQuestion->text(), "Question 1");
-    EXPECT_NE(f.problemText().find(" X "), std::string::npos);
+    EXPECT_NE(f.game().problemText().find(" X "), std::string::npos);
     EXPECT_TRUE(f.Timer1->isActive());
 }

@@ -53,7 +53,7 @@ struct Scene {
     }
     void answer(bool right) {
         windows::AnswerBox* box = form->txtanswer;
-        box->setText(QString::number(form->correctAnswer() + (right ? 0 : 1)));
+        box->setText(QString::number(form->game().correctAnswer() + (right ? 0 : 1)));
         int enter = 13;
         form->txtanswer_KeyPress(enter);
         settle();

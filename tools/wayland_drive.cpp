@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <functional>
 
+#include "tests/summary_parts.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
 #include "windows/game.h"
@@ -114,7 +115,7 @@ void play(Form1& form) {
     checkTitleStrip(form, "main window", true);
     if (!questionOneIsOpen(form)) fail(QStringLiteral("the problem lost the keyboard"));
 
-    typeAnswer(form, QString::number(form.correctAnswer()));
+    typeAnswer(form, QString::number(form.game().correctAnswer()));
     waitFor(QStringLiteral("the verdict"),
             [&] { return form.lblmessage->text() == QLatin1String("That's correct!"); });
     if (form.lblscore->text() != QLatin1String("1")) fail(QStringLiteral("score after a right answer"));
@@ -128,18 +129,18 @@ void play(Form1& form) {
                !form.isVisible();
     });
     say(QStringLiteral("End Game: summary \"%1\", %2 row(s)")
-            .arg(summary->Label1->text())
+            .arg(parts::Label1(summary)->text())
             .arg(summary->rowCount()));
     if (summary->rowCount() != 1) fail(QStringLiteral("summary rows"));
     if (summary->minimumSize() != summary->maximumSize()) fail(QStringLiteral("summary is resizable"));
     checkTitleStrip(*summary, "summary", false);
 
-    QTest::mouseClick(summary->PushButton8, Qt::LeftButton);
+    QTest::mouseClick(parts::PushButton8(summary), Qt::LeftButton);
     waitFor(QStringLiteral("Question 1 of the new game"), [&] { return questionOneIsOpen(form); });
     if (summary->isVisible()) fail(QStringLiteral("summary still shown after Play Again"));
     say(QStringLiteral("Play Again: Question 1 opened by itself"));
 
-    typeAnswer(form, QString::number(form.correctAnswer() + 1));
+    typeAnswer(form, QString::number(form.game().correctAnswer() + 1));
     waitFor(QStringLiteral("the second verdict"),
             [&] { return form.lblmessage->text().startsWith(QLatin1String("Wrong! Answer: ")); });
     QTest::mouseClick(form.PushButton8, Qt::LeftButton);

@@ -14,8 +14,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "engine/texts.h"
 #include "form1.h"
-#include "form2.h"
 
 namespace windows {
 
@@ -245,26 +245,6 @@ void announce(QObject* source, const QString& text, bool urgent) {
 #endif
 }
 
-// A problem is over when the Next button comes back: the verdict and the
-// score stand in their boxes by then, on both ways of judging.
-class VerdictWatch final : public QObject {
-public:
-    VerdictWatch(PushButton* next, QLabel* message) : QObject(next), message_(message) {
-        next->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::EnabledChange && static_cast<QWidget*>(watched)->isEnabled() &&
-            message_)
-            announce(message_, message_->text(), false);
-        return false;
-    }
-
-private:
-    QPointer<QLabel> message_;
-};
-
 }  // namespace
 
 void setAnnouncementListener(AnnouncementListener listener) {
@@ -339,12 +319,8 @@ void describeMainWindow(Form1& form) {
     ProgressBar* bar = form.ProgressBar1;
     bar->setAccessibleName(bar->text());
     bar->setAccessibleDescription(QString::fromLatin1(described::kCountdown));
-    QObject::connect(bar, &ProgressBar::textChanged, bar, [bar](const QString& text) {
-        bar->setAccessibleName(text);
-        if (text == QLatin1String("Time is over.")) announce(bar, text, true);
-    });
-
-    new VerdictWatch(form.PushButton1, form.lblmessage);
+    QObject::connect(bar, &ProgressBar::textChanged, bar,
+                     [bar](const QString& text) { bar->setAccessibleName(text); });
 
     // The problem as it is said: first number, operator, second number,
     // equals, answer; then the clock, the options and the score.
@@ -357,10 +333,18 @@ void describeMainWindow(Form1& form) {
                 form.PushButton1});
 }
 
-void describeSummaryWindow(Form2& form) {
+void describeSummaryWindow(QWidget& form, QWidget* list, QWidget* scoreLine, QWidget* playAgain,
+                           QWidget* exit) {
     installRoles();
-    form.ListView1->setAccessibleName(QString::fromLatin1(kSummaryListName));
-    setReadingOrder(&form, {form.Label1, form.ListView1, form.PushButton8, form.PushButton1});
+    list->setAccessibleName(QString::fromLatin1(kSummaryListName));
+    setReadingOrder(&form, {scoreLine, list, playAgain, exit});
+}
+
+// The verdict and the score stand in their boxes by now, on both ways of judging.
+void announceVerdict(QLabel& verdict) { announce(&verdict, verdict.text(), false); }
+
+void announceTimeOut(QWidget& countdown) {
+    announce(&countdown, qs(engine::texts::kTimeIsOver), true);
 }
 
 }  // namespace windows

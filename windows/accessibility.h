@@ -8,6 +8,8 @@
 #include "engine/quiz.h"
 
 class QObject;
+class QLabel;
+class QWidget;
 
 namespace windows {
 
@@ -20,7 +22,13 @@ class Form2;
 // and of the time-out. Nothing here changes what the windows show, and
 // nothing takes the keyboard focus.
 void describeMainWindow(Form1& form);
-void describeSummaryWindow(Form2& form);
+void describeSummaryWindow(QWidget& form, QWidget* list, QWidget* scoreLine, QWidget* playAgain,
+                           QWidget* exit);
+
+// Said as they happen: the verdict once the problem is judged, and that the
+// time ran out.
+void announceVerdict(QLabel& verdict);
+void announceTimeOut(QWidget& countdown);
 
 // Hears every announcement as it is made, besides assistive technology:
 // the source object, the text and whether it interrupts other speech. Qt

@@ -8,12 +8,16 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 #include "engine/quiz.h"
 
 class QKeyEvent;
 
 namespace windows {
+
+// The quiz rules speak UTF-8.
+inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 // Positions and sizes of the window layouts are in twips; 15 twips make one
 // logical pixel, and Qt's high-DPI scaling takes it from there.

@@ -7,7 +7,7 @@
 #include <QScreen>
 
 #include "accessibility.h"
-#include "engine/quiz.h"
+#include "engine/texts.h"
 #include "form2.h"
 #include "frame/ink.h"
 #include "frame/main_module.h"
@@ -26,8 +26,6 @@ const QColor kLightGrey(224, 224, 224);
 const QRect kPanel(120, 120, 8535, 1755);
 const QRect kShadow(510, 330, 8610, 1755);
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-QString number(long long v) { return qs(engine::formatNumber(v)); }
 
 template <class Label = QLabel>
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QFont font,
@@ -58,6 +56,8 @@ void makeOpaque(QLabel* label, const QColor& back, bool border) {
 Form1::Form1(const frame::Seams& seams) : QWidget(nullptr), seams_(seams), pointer_(this) {
     setObjectName(QStringLiteral("Form1"));
     buildControls();
+    board_ = std::make_unique<MainBoard>(*this);
+    game_ = std::make_unique<engine::Game>(*board_, *board_, seams_.random);
 }
 
 Form1::~Form1() = default;
@@ -107,7 +107,7 @@ void Form1::buildControls() {
     Check2 = makeBox("Check2", "Subtraction", 2280, 3600, 2010, 330, false);
     Check1 = makeBox("Check1", "Addition", 2280, 3120, 1290, 330, true);
 
-    PushButton1 = new PushButton(QStringLiteral("Start"), this);
+    PushButton1 = new PushButton(qs(engine::texts::kStart), this);
     PushButton1->setObjectName(QStringLiteral("PushButton1"));
     PushButton1->setFont(fontOf("Arial", 20.25, true));
     PushButton1->setIcon(nextButtonIcon());
@@ -119,7 +119,7 @@ void Form1::buildControls() {
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
-    ProgressBar1->setText(QStringLiteral("Progress Bar"));
+    ProgressBar1->setText(qs(engine::texts::kBarAtRest));
     placeTwips(ProgressBar1, 120, 2160, 9000, 405);
 
     Timer1 = new QTimer(this);
@@ -132,7 +132,7 @@ void Form1::buildControls() {
     PushButton8->setFont(fontOf("Arial", 11.25, true));
     placeTwips(PushButton8, 120, 5640, 9000, 405);
 
-    lblQuestion = makeLabel(this, "lblQuestion", QStringLiteral("Question "), headingFont, 2400,
+    lblQuestion = makeLabel(this, "lblQuestion", qs(engine::texts::kQuestion), headingFont, 2400,
                             6240, 6615, 375);
     Label5 = makeLabel(this, "Label5", QStringLiteral("Press Enter key to continue"), headingFont,
                        120, 5160, 9015, 495);
@@ -198,10 +198,10 @@ void Form1::buildControls() {
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     const auto ops = operatorBoxes();
     for (int i = 0; i < 4; ++i)
-        connect(ops[i], &QAbstractButton::clicked, this, [this, i] { OperatorBox_Click(i); });
+        connect(ops[i], &QAbstractButton::clicked, this, [this, i] { game_->OperatorBox_Click(i); });
     const auto levels = levelBoxes();
     for (int i = 0; i < 3; ++i)
-        connect(levels[i], &QAbstractButton::clicked, this, [this, i] { LevelBox_Click(i); });
+        connect(levels[i], &QAbstractButton::clicked, this, [this, i] { game_->LevelBox_Click(i); });
     for (PushButton* b : {PushButton1, PushButton8})
         connect(b, &PushButton::mouseMoved, this,
                 [this] { pointer_.moveOver(frame::PointerMode::Custom); });
@@ -347,10 +347,7 @@ void Form1::Form_Load() {
         if (g.test(108, [&] { return frame::FileExists(hand); }))
             g.step(110, [&] { pointer_.setCustomImage(frame::loadHandPointer(hand)); });
         g.step(130, [&] { seams_.random.reseed(seams_.secondsSinceMidnight()); });
-        g.step(132, [&] { NumProb = 0; });
-        g.step(134, [&] { NumRight = 0; });
-        g.step(136, [&] { TimeLimit = 10; });
-        g.step(138, [&] { SecondsElapsed = 0; });
+        game_->load(g);
     });
 }
 
@@ -366,243 +363,11 @@ void Form1::Form_KeyPress(int& keyAscii) {
     if (keyAscii == 13 && PushButton1->isEnabled() && !PushButton1->value()) PushButton1->setValue(1);
 }
 
-void Form1::PushButton1_Click() {
-    Guard::run(where::kForm1Next, seams_.boxes, seams_.ending, [&](Guard& g) {
-        const auto ops = operatorBoxes();
-        const auto levels = levelBoxes();
-        if (g.test(100, [&] {
-                return std::all_of(ops.begin(), ops.end(), [](CheckBox* b) { return b->value() == 0; });
-            })) {
-            g.step(102, [&] { seams_.boxes.warn(QStringLiteral("You must select at least one operator")); });
-            return;
-        }
-        if (g.test(100, [&] {
-                return std::none_of(levels.begin(), levels.end(),
-                                    [](CheckBox* b) { return b->value() == 1; });
-            })) {
-            g.step(100, [&] { seams_.boxes.warn(QStringLiteral("You must select at least one game level")); });
-            return;
-        }
-        g.step(104, [&] { txtanswer->setEnabled(true); });
-        g.step(106, [&] { PushButton1->setEnabled(false); });
-        g.step(108, [&] { PushButton1->setText(QStringLiteral("Next")); });
-        const auto boxes = optionBoxes();
-        for (int i = 0; i < 7; ++i) g.step(110 + 2 * i, [&] { boxes[i]->setEnabled(false); });
-        g.step(124, [&] { txtanswer->clear(); });
-        g.step(126, [&] { lblmessage->clear(); });
-        g.step(128, [&] { engine::increment(NumProb); });
-        g.step(130, [&] { lblQuestion->setText(QStringLiteral("Question ") + number(NumProb)); });
-
-        engine::Range range;
-        engine::levelRange(g, {Check5->value() == 1, Check6->value() == 1, Check7->value() == 1}, range);
-        std::int32_t first = 0;
-        std::int32_t second = 0;
-        engine::drawPair(g, {Check2->value() == 1, Check3->value() == 1, Check4->value() == 1}, range,
-                         seams_.random, first, second);
-
-        g.step(210, [&] { Label5->hide(); });
-        g.step(212, [&] { lblNum1->setText(number(first)); });
-        g.step(214, [&] { lblNum2->setText(number(second)); });
-        if (g.test(216, [&] { return shown(lblMultiOp); }))
-            randomPick(g, first, second);
-        else if (g.test(302, [&] { return !shown(lblMultiOp); }))
-            fixedPick(g, first, second);
-        g.step(328, [&] { txtanswer->setFocus(Qt::OtherFocusReason); });
-        g.step(330, [&] {
-            ProgressBar1->setText(QStringLiteral("You have ") + number(TimeLimit) +
-                                  QStringLiteral(" seconds to answer this question."));
-        });
-        g.step(332, [&] { Timer1->start(); });
-    });
-}
-
-void Form1::randomPick(Guard& g, std::int32_t first, std::int32_t second) {
-    std::string pick;
-    double position = 0;
-    g.step(218, [&] { pick.clear(); });
-    const auto ops = operatorBoxes();
-    for (int i = 0; i < 4; ++i)
-        if (g.test(220 + 4 * i, [&] { return ops[i]->value() == 1; }))
-            g.step(222 + 4 * i, [&] { pick += engine::kOperators[i].sign; });
-    g.step(236, [&] { position = engine::pickPosition(seams_.random.next(), pick.size()); });
-    const auto signAt = [&] {
-        const auto at = static_cast<std::size_t>(position);
-        return at >= 1 && at <= pick.size() ? pick[at - 1] : '\0';
-    };
-    constexpr std::array<int, 4> tests{238, 254, 270, 286};
-    for (int i = 0; i < 4; ++i) {
-        if (g.test(tests[i], [&] { return signAt() == engine::kOperators[i].sign; })) {
-            showOperator(g, i, tests[i] + 2, first, second);
-            return;
-        }
-    }
-}
-
-void Form1::showOperator(Guard& g, int index, int firstStep, std::int32_t first,
-                         std::int32_t second) {
-    const engine::Operator op = engine::kOperators[index].op;
-    g.step(firstStep, [&] { CorrectAnswer = engine::correctResult(op, first, second); });
-    g.step(firstStep + 2, [&] { ProblemText = engine::problemText(op, first, second); });
-    g.step(firstStep + 4, [&] { lblMultiOp->hide(); });
-    const auto pics = pictures();
-    for (int j = 0; j < 4; ++j) g.step(firstStep + 6 + 2 * j, [&] { pics[j]->setVisible(j == index); });
-}
-
-void Form1::fixedPick(Guard& g, std::int32_t first, std::int32_t second) {
-    const auto ops = operatorBoxes();
-    constexpr std::array<int, 4> tests{304, 310, 316, 322};
-    for (int i = 0; i < 4; ++i) {
-        if (g.test(tests[i], [&] { return ops[i]->value() == 1; })) {
-            const engine::Operator op = engine::kOperators[i].op;
-            g.step(tests[i] + 2, [&] { CorrectAnswer = engine::correctResult(op, first, second); });
-            g.step(tests[i] + 4, [&] { ProblemText = engine::problemText(op, first, second); });
-            return;
-        }
-    }
-}
-
 void Form1::PushButton8_Click() {
     Guard::run(where::kForm1EndGame, seams_.boxes, seams_.ending, [&](Guard& g) {
         g.step(100, [&] { hide(); });
         g.step(102, [&] { form2().show(); });
     });
-}
-
-void Form1::txtanswer_KeyPress(int& keyAscii) {
-    Guard::run(where::kForm1KeyPress, seams_.boxes, seams_.ending, [&](Guard& g) {
-        if (g.test(100, [&] { return !txtanswer->isEnabled(); })) return;
-        if (g.test(102, [&] { return (keyAscii >= 48 && keyAscii <= 57) || keyAscii == 8; })) return;
-        if (!g.test(104, [&] { return keyAscii == 13; })) {
-            g.step(156, [&] { keyAscii = 0; });
-            return;
-        }
-        // Judged the Enter way.
-        std::int32_t typed = 0;
-        g.step(106, [&] { typed = engine::readTypedAnswer(txtanswer->text().toStdString()); });
-        g.step(108, [&] { Label5->show(); });
-        judge(g, typed, 110, {112, 114, 116, 118, 126}, {130, 128, 132, 134, 142});
-        g.step(144, [&] { lblscore->setText(number(engine::displayedScore(NumRight, NumWrong))); });
-        g.step(146, [&] { PushButton1->setEnabled(true); });
-        g.step(148, [&] { PushButton1->setFocus(Qt::OtherFocusReason); });
-        g.step(150, [&] { Timer1->stop(); });
-        g.step(152, [&] { SecondsElapsed = 0; });
-        g.step(154, [&] { txtanswer->setEnabled(false); });
-        if (g.test(154, [&] { return MultiOpMode; })) g.step(154, [&] { lblMultiOp->show(); });
-    });
-}
-
-void Form1::judge(Guard& g, std::int32_t typed, int compareStep, BranchSteps right,
-                  BranchSteps wrong) {
-    if (g.test(compareStep, [&] { return typed == CorrectAnswer; })) {
-        g.step(right.counter, [&] { engine::increment(NumRight); });
-        g.step(right.message, [&] { lblmessage->setText(QStringLiteral("That's correct!")); });
-        writeRow(g, right, typed, "Correct!");
-    } else {
-        g.step(wrong.message, [&] {
-            lblmessage->setText(QStringLiteral("Wrong! Answer: ") + number(CorrectAnswer));
-        });
-        g.step(wrong.counter, [&] { engine::increment(NumWrong); });
-        writeRow(g, wrong, typed, "Wrong!");
-    }
-}
-
-void Form1::writeRow(Guard& g, const BranchSteps& steps, std::int32_t typed, const char* verdict) {
-    // Should the row fail to be added, the cells below must not land in the
-    // previous judgement's row, which the reference would otherwise still name.
-    ResultRow = {};
-    g.step(steps.row, [&] { ResultRow = form2().addRow(number(NumProb)); });
-    const std::array<QString, 4> cells{qs(ProblemText), number(typed), number(CorrectAnswer),
-                                       QString::fromLatin1(verdict)};
-    for (int i = 0; i < 4; ++i)
-        g.step(steps.firstSubItem + 2 * i, [&] { form2().setSubItem(ResultRow, i + 1, cells[i]); });
-    g.step(steps.scoreLine, [&] {
-        form2().Label1->setText(
-            qs(engine::scoreLine(engine::displayedScore(NumRight, NumWrong), NumProb)));
-    });
-}
-
-void Form1::Timer1_Timer() {
-    // A tick that arrives while an error report waits is dropped: the
-    // procedure behind the report may be judging this very problem.
-    if (Guard::reportOpen()) return;
-    Guard::run(where::kForm1Timer, seams_.boxes, seams_.ending,
-               [&](Guard& g) { g.step(100, [&] { Answer(); }); });
-}
-
-void Form1::Answer() {
-    Guard::run(where::kForm1Answer, seams_.boxes, seams_.ending, [&](Guard& g) {
-        g.step(100, [&] { engine::increment(SecondsElapsed); });
-        g.step(102, [&] { ProgressBar1->setMaximum(TimeLimit); });
-        if (g.test(104, [&] { return SecondsElapsed <= TimeLimit; }))
-            g.step(106, [&] { ProgressBar1->setValue(SecondsElapsed); });
-        g.step(108, [&] {
-            ProgressBar1->setText(QStringLiteral("You have ") +
-                                  number(engine::checked16(TimeLimit - SecondsElapsed)) +
-                                  QStringLiteral(" seconds to answer this question."));
-        });
-        // Repaints, keys and clicks that are waiting run here, inside the tick.
-        g.step(110, [&] { QCoreApplication::processEvents(); });
-        if (g.test(112, [&] { return SecondsElapsed < TimeLimit; })) return;
-
-        g.step(114, [&] { ProgressBar1->setText(QStringLiteral("Time is over.")); });
-        std::int32_t typed = 0;
-        if (g.test(116, [&] { return txtanswer->text().isEmpty(); }))
-            g.step(118, [&] { typed = 0; });
-        else
-            g.step(120, [&] { typed = engine::readTypedAnswer(txtanswer->text().toStdString()); });
-        judge(g, typed, 122, {124, 126, 128, 130, 138}, {142, 140, 144, 146, 154});
-        g.step(156, [&] { lblscore->setText(number(engine::displayedScore(NumRight, NumWrong))); });
-
-        g.step(158, [&] { PushButton1->setEnabled(true); });
-        const auto boxes = optionBoxes();
-        for (int i = 0; i < 7; ++i) g.step(160 + 2 * i, [&] { boxes[i]->setEnabled(true); });
-        g.step(174, [&] { Timer1->stop(); });
-        g.step(174, [&] { txtanswer->setEnabled(false); });
-        g.step(176, [&] { SecondsElapsed = 0; });
-        g.step(176, [&] { pointer_.setMode(frame::PointerMode::Default); });
-        g.step(178, [&] { ProgressBar1->setValue(0); });
-        g.step(178, [&] { ProgressBar1->setText(QStringLiteral("Progress Bar")); });
-        if (g.test(180, [&] { return MultiOpMode; })) g.step(182, [&] { lblMultiOp->show(); });
-    });
-}
-
-// ------------------------------------------------ option boxes (no guard)
-
-void Form1::OperatorBox_Click(int index) {
-    if (seams_.ending.ended()) return;
-    const auto ops = operatorBoxes();
-    OperatorPicture* picture = pictures()[index];
-    if (ops[index]->value() == 1) {
-        bool another = false;
-        for (int i = 0; i < 4; ++i)
-            if (i != index && ops[i]->value() == 1) another = true;
-        if (another) {
-            lblMultiOp->show();
-            MultiOpMode = true;
-        } else {
-            lblMultiOp->hide();
-            MultiOpMode = false;
-            picture->show();
-        }
-        return;
-    }
-    picture->hide();
-    if (std::all_of(ops.begin(), ops.end(), [](CheckBox* b) { return b->value() == 0; })) {
-        seams_.boxes.warn(QStringLiteral("You must select at least one operator"));
-        if (seams_.ending.ended()) return;
-        lblMultiOp->hide();
-        MultiOpMode = false;
-    }
-}
-
-void Form1::LevelBox_Click(int index) {
-    if (seams_.ending.ended()) return;
-    const auto levels = levelBoxes();
-    if (levels[index]->value() == 1) return;
-    bool other = false;
-    for (int i = 0; i < 3; ++i)
-        if (i != index && levels[i]->value() == 1) other = true;
-    if (!other) seams_.boxes.warn(QStringLiteral("You must select at least one game level"));
 }
 
 }  // namespace windows

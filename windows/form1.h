@@ -10,38 +10,38 @@
 
 #include "check_box.h"
 #include "controls.h"
+#include "engine/game.h"
 #include "frame/guard.h"
 #include "frame/pointer.h"
 #include "frame/seams.h"
-#include "summary_row.h"
+#include "main_board.h"
 
 namespace windows {
 
 class Form2;
 
-// The main quiz window. Its fields are the game state and its controls are
-// the game's display; the event procedures below are the whole game.
+// The main quiz window: its controls, their layout and their events. The
+// game itself, its state and its procedures, is `game()`.
 class Form1 final : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(const frame::Seams& seams);
     ~Form1() override;
 
-    // Public counters of the game state; the summary window resets them.
-    std::int16_t NumProb = 0;
-    std::int16_t NumRight = 0;
-    std::int16_t NumWrong = 0;
+    engine::Game& game() { return *game_; }
+    const engine::Game& game() const { return *game_; }
 
     // Event procedures.
     void Form_Load();
     void Form_Activate();
     void Form_KeyPress(int& keyAscii);
-    void PushButton1_Click();
+    void PushButton1_Click() { game_->PushButton1_Click(); }
     void PushButton8_Click();
-    void txtanswer_KeyPress(int& keyAscii);
-    void Timer1_Timer();
-    void OperatorBox_Click(int index);  // Check1..Check4 as 0..3
-    void LevelBox_Click(int index);     // Check5..Check7 as 0..2
+    void txtanswer_KeyPress(int& keyAscii) { game_->txtanswer_KeyPress(keyAscii); }
+    void Timer1_Timer() { game_->Timer1_Timer(); }
+
+    // Play Again's reset of the game, under the summary's guard.
+    void resetGame(engine::Steps& s) { game_->playAgain(s); }
 
     // The summary window, created hidden and loaded on first use.
     Form2& form2();
@@ -50,13 +50,6 @@ public:
     // Shows the window centred on its screen, as at start-up.
     void showCentred();
 
-    // Read access to the private game state, for the summary, tools and tests.
-    std::int32_t correctAnswer() const { return CorrectAnswer; }
-    const std::string& problemText() const { return ProblemText; }
-    std::int16_t timeLimit() const { return TimeLimit; }
-    std::int16_t secondsElapsed() const { return SecondsElapsed; }
-    bool multiOpMode() const { return MultiOpMode; }
-    SummaryRow resultRow() const { return ResultRow; }
     frame::WindowPointer& pointer() { return pointer_; }
     const frame::Seams& seams() const { return seams_; }
     bool activationPending() const { return activationPending_; }
@@ -89,18 +82,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Step numbers of one branch of a judgement.
-    struct BranchSteps {
-        int counter, message, row, firstSubItem, scoreLine;
-    };
-    void Answer();
-    void judge(frame::Guard& g, std::int32_t typed, int compareStep, BranchSteps right,
-               BranchSteps wrong);
-    void writeRow(frame::Guard& g, const BranchSteps& steps, std::int32_t typed, const char* verdict);
-    void randomPick(frame::Guard& g, std::int32_t first, std::int32_t second);
-    void fixedPick(frame::Guard& g, std::int32_t first, std::int32_t second);
-    void showOperator(frame::Guard& g, int index, int firstStep, std::int32_t first,
-                      std::int32_t second);
     void Form_Unload();
     void runPendingActivation();
     void buildControls();
@@ -113,14 +94,9 @@ private:
     frame::Seams seams_;
     frame::WindowPointer pointer_;
     std::unique_ptr<Form2> form2_;
-
-    // Private game state.
-    std::int32_t CorrectAnswer = 0;
-    std::int16_t TimeLimit = 0;
-    std::int16_t SecondsElapsed = 0;
-    bool MultiOpMode = false;
-    std::string ProblemText;
-    SummaryRow ResultRow;
+    // Both made once the controls stand.
+    std::unique_ptr<MainBoard> board_;
+    std::unique_ptr<engine::Game> game_;
 
     bool activationPending_ = false;
     bool redelivering_ = false;

@@ -10,6 +10,7 @@
 
 #include "accessibility.h"
 #include "engine/fault.h"
+#include "engine/texts.h"
 #include "form1.h"
 #include "title_strip.h"
 #include "frame/guard.h"
@@ -22,9 +23,11 @@ namespace {
 using frame::Guard;
 namespace where = frame::where;
 
+
 const QColor kRightTint(200, 240, 200);
 const QColor kWrongTint(250, 210, 210);
 // The same greens and reds for a list that the desktop draws dark.
+
 const QColor kRightTintDark(30, 85, 30);
 const QColor kWrongTintDark(100, 35, 35);
 constexpr int kVerdictColumn = 4;
@@ -59,7 +62,7 @@ Form2::Form2(Form1& main, const frame::Seams& seams)
     ListView1->viewport()->setMouseTracking(true);
     placeTwips(ListView1, 120, 600, 8760, 3615);
 
-    Label1 = new QLabel(QStringLiteral("Question "), this);
+    Label1 = new QLabel(qs(engine::texts::kQuestion), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(fontOf("Arial", 14.25, true));
     Label1->setAlignment(Qt::AlignCenter);
@@ -90,7 +93,7 @@ Form2::Form2(Form1& main, const frame::Seams& seams)
 
     addTitleStripOnWayland(this, false);
     centreOnScreen(this);
-    describeSummaryWindow(*this);
+    describeSummaryWindow(*this, ListView1, Label1, PushButton8, PushButton1);
 }
 
 void Form2::Form_Load() {
@@ -123,8 +126,8 @@ void Form2::addColumn(const QString& header) {
     ListView1->headerItem()->setTextAlignment(n, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-SummaryRow Form2::addRow(const QString& text) {
-    auto* item = new QTreeWidgetItem(ListView1, QStringList{text});
+engine::SummaryRow Form2::addRow(std::string_view number) {
+    auto* item = new QTreeWidgetItem(ListView1, QStringList{qs(number)});
     // Scrolling lays out every row of the list. The rows arrive while the
     // window is hidden, where that would make each row cost as much as all
     // the rows before it; the newest row is brought into view on showing.
@@ -132,7 +135,7 @@ SummaryRow Form2::addRow(const QString& text) {
         ListView1->scrollToItem(item);
     else
         scrollToNewest_ = true;
-    return {item, generation_};
+    return {ListView1->topLevelItemCount() - 1, generation_};
 }
 
 void Form2::showEvent(QShowEvent* event) {
@@ -142,45 +145,46 @@ void Form2::showEvent(QShowEvent* event) {
     if (const int n = ListView1->topLevelItemCount()) ListView1->scrollToItem(ListView1->topLevelItem(n - 1));
 }
 
-void Form2::setSubItem(const SummaryRow& row, int index, const QString& text) {
-    if (!row.item) throw engine::Fault("Object variable not set");
+void Form2::setCell(const engine::SummaryRow& row, int index, std::string_view text) {
+    if (row.index < 0) throw engine::Fault("Object variable not set");
     if (index < 1 || index >= ListView1->columnCount()) throw engine::Fault("Index out of bounds");
     // A row the list has since dropped is no longer anywhere to be seen.
     if (row.generation != generation_) return;
-    row.item->setText(index, text);
+    QTreeWidgetItem* item = ListView1->topLevelItem(int(row.index));
+    item->setText(index, qs(text));
     if (index == kVerdictColumn) {
         // The tint helps a child find the wrong answers; the word still says it.
-        const bool right = text == QLatin1String("Correct!");
-        if (right || text == QLatin1String("Wrong!")) {
+        const bool right = text == engine::texts::kCorrect;
+        if (right || text == engine::texts::kWrong) {
             const QPalette& pal = ListView1->palette();
             const bool darkList = frame::contrast(pal.color(QPalette::Base), Qt::black) <
                                   frame::contrast(pal.color(QPalette::Base), Qt::white);
             const QColor tint = right ? (darkList ? kRightTintDark : kRightTint)
                                       : (darkList ? kWrongTintDark : kWrongTint);
-            row.item->setBackground(index, tint);
-            row.item->setForeground(
+            item->setBackground(index, tint);
+            item->setForeground(
                 index, frame::readableOn(tint, {pal.color(QPalette::Text)}, frame::kTextContrast));
         }
     }
 }
 
+void Form2::setScoreLine(std::string_view text) { Label1->setText(qs(text)); }
+
+void Form2::clear() {
+    // Freeing the rows of a long game takes longer than the new game should
+    // wait for: they leave the list at once and are freed in small batches
+    // once the main window is back.
+    const bool freeing = !discarded_.empty();
+    for (QTreeWidgetItem* item : ListView1->invisibleRootItem()->takeChildren())
+        discarded_.emplace_back(item);
+    ++generation_;
+    if (!freeing && !discarded_.empty()) QTimer::singleShot(0, this, &Form2::freeDiscardedRows);
+}
+
 void Form2::PushButton8_Click() {
     Guard::run(where::kForm2PlayAgain, seams_.boxes, seams_.ending, [&](Guard& g) {
-        g.step(100, [&] { main_.NumProb = 0; });
-        g.step(102, [&] { main_.NumRight = 0; });
-        g.step(104, [&] { main_.NumWrong = 0; });
-        g.step(106, [&] { main_.lblscore->setText(QStringLiteral("0")); });
-        g.step(108, [&] {
-            // Freeing the rows of a long game takes longer than the new game
-            // should wait for: they leave the list at once and are freed in
-            // small batches once the main window is back.
-            const bool freeing = !discarded_.empty();
-            for (QTreeWidgetItem* item : ListView1->invisibleRootItem()->takeChildren())
-                discarded_.emplace_back(item);
-            ++generation_;
-            if (!freeing && !discarded_.empty())
-                QTimer::singleShot(0, this, &Form2::freeDiscardedRows);
-        });
+        main_.resetGame(g);
+        g.step(108, [&] { clear(); });
         g.step(110, [&] { hide(); });
         g.step(112, [&] { main_.show(); });
     });

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "controls.h"
+#include "engine/board.h"
 #include "frame/pointer.h"
 #include "frame/seams.h"
-#include "summary_row.h"
 
 namespace windows {
 
@@ -17,7 +17,8 @@ class Form1;
 
 // The summary window: one row per judged problem of the current game and the
 // score line above them. Created hidden on first use and kept for the run.
-class Form2 final : public QWidget {
+// The game reaches it only as its list.
+class Form2 final : public QWidget, public engine::SummaryList {
     Q_OBJECT
 public:
     Form2(Form1& main, const frame::Seams& seams);
@@ -26,17 +27,14 @@ public:
     void PushButton8_Click();  // Play Again
     void PushButton1_Click();  // Exit Application
 
-    // The list's item collection as the judgement uses it.
-    SummaryRow addRow(const QString& text);
-    void setSubItem(const SummaryRow& row, int index, const QString& text);
+    engine::SummaryRow addRow(std::string_view number) override;
+    void setCell(const engine::SummaryRow& row, int column, std::string_view text) override;
+    void setScoreLine(std::string_view text) override;
+    // Empties the list at once; the rows are freed a batch at a time.
+    void clear();
     int rowCount() const { return ListView1->topLevelItemCount(); }
 
     frame::WindowPointer& pointer() { return pointer_; }
-
-    QTreeWidget* ListView1;
-    QLabel* Label1;
-    PushButton* PushButton8;
-    PushButton* PushButton1;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -45,6 +43,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QTreeWidget* ListView1;
+    QLabel* Label1;
+    PushButton* PushButton8;
+    PushButton* PushButton1;
+
     void addColumn(const QString& header);
     void freeDiscardedRows();
     void Form_Unload();
