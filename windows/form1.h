@@ -85,6 +85,7 @@ private:
     void Form_Unload();
     void runPendingActivation();
     void buildControls();
+    void wireEvents();
     // Text colours from what is painted behind each text; again whenever the
     // backgrounds change.
     void inkTexts();
