@@ -12,7 +12,7 @@
 #include <QTreeWidget>
 #include <cmath>
 
-#include "tests/summary_parts.h"
+#include "rig/summary_parts.h"
 #include "support.h"
 #include "windows/form2.h"
 
@@ -46,9 +46,7 @@ struct Problem {
 
 std::vector<Problem> runGame(int problems) {
     GameRig rig;
-    rig.form1 = std::make_unique<windows::Form1>(*rig.seams);
-    windows::Form1& f = *rig.form1;
-    f.Form_Load();
+    windows::Form1& f = rig.load();
     windows::Form2& summary = f.form2();  // loaded hidden, as the first judgement would
     TickStamps stamps(f.Timer1);
     std::vector<Problem> out;

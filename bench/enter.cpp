@@ -34,7 +34,7 @@ Timings measureGame(int problems) {
         if (!rig.problemOpen()) fail("problem " + std::to_string(i + 1) + " is not open");
         // Two answers in three right, so both verdicts are drawn.
         rig.typeAnswer(i % 3 != 2);
-        drainEvents();  // the digits are on screen before the player presses Enter
+        rig::Core::settle();  // the digits are on screen before the player presses Enter
         verdict.arm();
         const double c0 = threadCpuMs();
         const auto t0 = Clock::now();
@@ -48,7 +48,7 @@ Timings measureGame(int problems) {
         t.judged.push_back(msBetween(t0, t1));
         t.painted.push_back(msBetween(t0, t2));
         enter(&f);  // the next problem
-        drainEvents();
+        rig::Core::settle();
     }
     if (!rig.boxes.shown.empty()) fail("a message box came up: " + rig.boxes.shown.front().text.toStdString());
     if (f.game().NumProb != problems + 1) fail("the problems were not counted");
@@ -73,14 +73,14 @@ Timings measureBareQt(int problems) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window, 5000)) fail("the bare window was never exposed");
     edit.setFocus();
-    drainEvents();
+    rig::Core::settle();
     PaintWatch watch(&label, [&] { return !label.text().isEmpty(); });
     Timings t;
     for (int i = 0; i < problems; ++i) {
         label.clear();
         edit.clear();
         typeDigits(&window, QString::number(10 + i % 90));
-        drainEvents();
+        rig::Core::settle();
         watch.arm();
         const double c0 = threadCpuMs();
         const auto t0 = Clock::now();

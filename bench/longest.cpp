@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tests/summary_parts.h"
+#include "rig/summary_parts.h"
 #include "support.h"
 #include "windows/controls.h"
 #include "windows/form2.h"
@@ -69,11 +69,11 @@ Measured playGame(int problems) {
     for (int i = 0; i < problems; ++i) {
         if (!rig.problemOpen()) fail("problem " + std::to_string(i + 1) + " is not open");
         rig.typeAnswer(i % 3 != 2);
-        drainEvents();
+        rig::Core::settle();
         const auto t0 = Clock::now();
         keyPress(&f, Qt::Key_Return, QStringLiteral("\r"));
         const auto t1 = Clock::now();
-        drainEvents();
+        rig::Core::settle();
         const auto t2 = Clock::now();
         keyRelease(&f, Qt::Key_Return, QStringLiteral("\r"));
         m.appended.push_back(msBetween(t0, t1));
@@ -84,7 +84,7 @@ Measured playGame(int problems) {
         }
         if (i + 1 < problems) {
             enter(&f);
-            drainEvents();
+            rig::Core::settle();
         }
     }
     windows::Form2* summary = f.loadedForm2();
@@ -109,7 +109,7 @@ Measured playGame(int problems) {
         const QRect newest = rowsList->visualItemRect(rowsList->topLevelItem(problems - 1));
         if (!rowsList->viewport()->rect().intersects(newest)) fail("the newest row is not in view");
     }
-    drainEvents();
+    rig::Core::settle();
     // Play Again: the list emptied, the main window back with Question 1 on it.
     {
         ProfileWindow profiled("QUILLORY_BENCH_PROFILE_PLAY_AGAIN");
@@ -148,7 +148,7 @@ Measured bareList(int rows) {
         item->setText(3, QStringLiteral("12"));
         item->setText(4, i % 3 ? QStringLiteral("Correct!") : QStringLiteral("Wrong!"));
         const auto t1 = Clock::now();
-        drainEvents();
+        rig::Core::settle();
         const auto t2 = Clock::now();
         m.appended.push_back(msBetween(t0, t1));
         m.settled.push_back(msBetween(t0, t2));
@@ -171,7 +171,7 @@ Measured bareList(int rows) {
         const auto t0 = Clock::now();
         list.clear();
         window.hide();
-        drainEvents();
+        rig::Core::settle();
         m.clearMs = msBetween(t0, Clock::now());
     }
     return m;

@@ -136,11 +136,6 @@ bool PaintWatch::wait(int timeoutMs) {
     return true;
 }
 
-void drainEvents() {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
 // ---------------------------------------------------------------------- keys
 
 void keyPress(QWidget* window, int qtKey, const QString& text) {
@@ -164,23 +159,14 @@ void typeDigits(QWidget* window, const QString& digits) {
 
 // ------------------------------------------------------------------- GameRig
 
-GameRig::GameRig(std::uint64_t seed) : random(seed) {
+GameRig::GameRig(std::uint64_t seed) : Rig(seed) {
     if (!dir.isValid()) fail("no temporary folder for the program folder");
-    seams = std::make_unique<frame::Seams>(
-        frame::Seams{boxes, ending, random, [] { return 45296.25; }, dir.path()});
-}
-
-GameRig::~GameRig() {
-    form1.reset();
-    drainEvents();
 }
 
 windows::Form1& GameRig::start() {
-    form1 = std::make_unique<windows::Form1>(*seams);
-    form1->Form_Load();
-    form1->showCentred();
+    load().showCentred();
     if (!QTest::qWaitForWindowExposed(form1.get(), 5000)) fail("the main window was never exposed");
-    drainEvents();
+    settle();
     if (!problemOpen()) fail("Question 1 did not open on activation");
     return *form1;
 }

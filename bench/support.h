@@ -2,18 +2,13 @@
 
 #include <QObject>
 #include <QString>
-#include <QTemporaryDir>
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "engine/uniform_source.h"
-#include "frame/ending.h"
-#include "frame/messages.h"
-#include "frame/seams.h"
-#include "windows/form1.h"
+#include "rig/rig.h"
 
 class QApplication;
 class QWidget;
@@ -92,9 +87,6 @@ private:
     Clock::time_point at_{};
 };
 
-// Runs every event that is waiting, the posted ones included.
-void drainEvents();
-
 // A real key event as the platform delivers it: through the window, to
 // whatever has the keyboard focus, without running the event loop after it.
 void keyPress(QWidget* window, int qtKey, const QString& text);
@@ -103,37 +95,17 @@ void keyClick(QWidget* window, int qtKey, const QString& text);
 void enter(QWidget* window);
 void typeDigits(QWidget* window, const QString& digits);
 
-// An ending that only remembers that it happened: a benchmark that ends the
-// game by mistake must say so instead of leaving the process.
-class RecordedEnding final : public frame::Ending {
-public:
-    int count = 0;
-
-protected:
-    void finish() override { ++count; }
-};
-
-// The main window as the game builds it, wired to recorders: message boxes
-// return at once, the random source is a seeded generator, the clock is fixed
-// and the program folder is an empty temporary folder.
-struct GameRig {
+// The main window as the game builds it, wired to recorders (see rig/rig.h),
+// with a seeded random source.
+struct GameRig : rig::Rig<engine::Mt19937Source> {
     explicit GameRig(std::uint64_t seed = 20210831);
-    ~GameRig();
 
     // Builds, loads and shows the window and lets its activation open Question 1.
     windows::Form1& start();
-    windows::Form1& form() { return *form1; }
 
     // Types the right answer, or a wrong one, into the open problem.
     void typeAnswer(bool right);
     bool problemOpen() const;
-
-    QTemporaryDir dir;
-    frame::RecordedMessageBoxes boxes;
-    RecordedEnding ending;
-    engine::Mt19937Source random;
-    std::unique_ptr<frame::Seams> seams;
-    std::unique_ptr<windows::Form1> form1;
 };
 
 // Fails the benchmark loudly: a figure measured on a broken run is no figure.

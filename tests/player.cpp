@@ -15,7 +15,7 @@
 #include <sstream>
 
 #include "engine/quiz.h"
-#include "summary_parts.h"
+#include "rig/rig.h"
 #include "windows/form2.h"
 
 namespace stress {
@@ -28,8 +28,6 @@ using windows::shown;
 const QString kNoOperator = QStringLiteral("You must select at least one operator");
 const QString kNoLevel = QStringLiteral("You must select at least one game level");
 
-class QuietEnding final : public frame::Ending {};
-
 // QTest complains on stderr about every event a disabled control ignores;
 // the player sends many of those on purpose.
 QtMessageHandler g_previousHandler = nullptr;
@@ -38,38 +36,19 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     if (g_previousHandler) g_previousHandler(type, context, message);
 }
 
-void settle() {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
-
-// A game wired as the tests wire it: boxes recorded, the ending recorded, a
-// seeded random source and clock, and an empty program folder.
-struct Table {
-    explicit Table(std::uint64_t seed) : random(seed) {
+// A game wired to recorders (see rig/rig.h), with a seeded random source and
+// a clock that differs from seed to seed.
+struct Table : rig::Rig<engine::Mt19937Source> {
+    explicit Table(std::uint64_t seed) : Rig(seed) {
         // Seconds since midnight with a fraction, different for every seed.
         timeOfDay = double(seed % 86400) + double((seed * 2654435761u) % 1000000u) / 1e6;
-        seams = std::make_unique<frame::Seams>(
-            frame::Seams{boxes, ending, random, [this] { return timeOfDay; }, dir.path()});
-        form = std::make_unique<windows::Form1>(*seams);
-        form->Form_Load();
+        load();
         // The player drives every tick itself; the real timer must never add
         // one on its own, or a seed would not replay the same game.
-        form->Timer1->setInterval(24 * 3600 * 1000);
-        form->showCentred();
+        form1->Timer1->setInterval(24 * 3600 * 1000);
+        form1->showCentred();
         settle();
     }
-    ~Table() {
-        form.reset();
-        settle();
-    }
-    QTemporaryDir dir;
-    frame::RecordedMessageBoxes boxes;
-    QuietEnding ending;
-    engine::Mt19937Source random;
-    double timeOfDay = 0;
-    std::unique_ptr<frame::Seams> seams;
-    std::unique_ptr<windows::Form1> form;
 };
 
 struct OpenProblem {
@@ -121,8 +100,8 @@ public:
     void finish(std::vector<Action>* trace);
 
 private:
-    windows::Form1& form() { return *t_.form; }
-    windows::Form2* summary() { return t_.form->loadedForm2(); }
+    windows::Form1& form() { return t_.form(); }
+    windows::Form2* summary() { return t_.form1->loadedForm2(); }
     int actualRows() { return summary() ? summary()->rowCount() : 0; }
 
     void fail(const std::string& what) {
@@ -184,7 +163,7 @@ void Player::deliver(const Delivery& d, F&& f) {
     replaced_.reset();
     if (d.tick && open_) ++open_->ticks;
     std::forward<F>(f)();
-    settle();
+    Table::settle();
     ++stats.deliveries;
     hookSummary();
     checkAll(d);

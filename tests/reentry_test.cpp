@@ -22,8 +22,8 @@ public:
 TEST(Reentry, ACountdownThatRunsOutDuringAnErrorReportDoesNotJudgeTheProblemTwice) {
     testing_support::Game game;
     TickingBoxes boxes;
-    game.seams = std::make_unique<frame::Seams>(frame::Seams{
-        boxes, game.ending, game.random, [] { return 100.0; }, game.folder()});
+    game.messages = &boxes;
+    game.timeOfDay = 100.0;
     auto& f = game.start();
     boxes.form = &f;
     ASSERT_EQ(f.lblQuestion->text(), "Question 1");

@@ -57,10 +57,8 @@ TEST(Startup, LoadSetsCaptionCountersTimeLimitAndSeed) {
     Game game;
     SeedRecorder seeds;
     game.timeOfDay = 3723.5;  // 01:02:03.5
-    game.seams = std::make_unique<frame::Seams>(frame::Seams{
-        game.boxes, game.ending, seeds, [&] { return game.timeOfDay; }, game.folder()});
-    game.form1 = std::make_unique<Form1>(*game.seams);
-    Form1& f = game.form();
+    game.source = &seeds;
+    Form1& f = game.build();
     // Whatever the window held before, the load sets the counters.
     f.game().NumProb = 7;
     f.game().NumRight = 5;
@@ -178,8 +176,7 @@ TEST(Startup, BadHandPointerFileIsReportedOnceAndStartupGoesOn) {
         SCOPED_TRACE(c.what);
         Game game;
         SeedRecorder seeds;
-        game.seams = std::make_unique<frame::Seams>(frame::Seams{
-            game.boxes, game.ending, seeds, [&] { return game.timeOfDay; }, game.folder()});
+        game.source = &seeds;
         if (c.folder) {
             ASSERT_TRUE(QDir(game.folder()).mkdir("HAND-M.CUR"));
         } else {

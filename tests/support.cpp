@@ -11,31 +11,6 @@
 
 namespace testing_support {
 
-Game::Game() {
-    seams = std::make_unique<frame::Seams>(frame::Seams{
-        boxes, ending, random, [this] { return timeOfDay; }, dir.path()});
-}
-
-Game::~Game() {
-    form1.reset();
-    settle();
-}
-
-windows::Form1& Game::start(bool show) {
-    form1 = std::make_unique<windows::Form1>(*seams);
-    form1->Form_Load();
-    if (show) {
-        form1->showCentred();
-        settle();
-    }
-    return *form1;
-}
-
-void Game::settle() {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
-
 void Game::key(int qtKey, Qt::KeyboardModifiers mods) {
     QWidget* target = form1->focusWidget();
     if (!target) target = form1.get();

@@ -2,18 +2,11 @@
 
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <initializer_list>
-#include <memory>
 #include <ostream>
 #include <string>
 
-#include "engine/uniform_source.h"
-#include "frame/ending.h"
-#include "frame/messages.h"
-#include "frame/seams.h"
-#include "windows/form1.h"
-#include "summary_parts.h"
+#include "rig/rig.h"
 #include "windows/form2.h"
 
 // Readable failure messages for Qt strings in assertions.
@@ -26,26 +19,11 @@ inline void PrintTo(const QStringList& list, std::ostream* os) {
 
 namespace testing_support {
 
-// An ending that only remembers that it happened.
-class RecordedEnding final : public frame::Ending {
-public:
-    int count = 0;
+using rig::RecordedEnding;
 
-protected:
-    void finish() override { ++count; }
-};
-
-// A main window wired to recorders: message boxes return at once, the random
-// source is scripted, the clock is fixed and the program folder is a fresh
-// temporary folder that a test may fill with pointer and skin files.
-struct Game {
-    Game();
-    ~Game();
-
-    // Builds the window, loads it and, unless told otherwise, shows it and
-    // lets its activation run (which opens Question 1).
-    windows::Form1& start(bool show = true);
-    windows::Form1& form() { return *form1; }
+// A main window wired to recorders (see rig/rig.h) with a scripted random
+// source, and a player's real key events and clicks.
+struct Game : rig::Rig<engine::ScriptedSource> {
     windows::Form2* summary() { return form1 ? form1->loadedForm2() : nullptr; }
 
     // Real key events, sent where a player's keys go: the focused control.
@@ -58,22 +36,11 @@ struct Game {
         for (int i = 0; i < n; ++i) tick();
     }
     void click(QWidget* w);
-    // Runs posted events, such as the activation after a show.
-    static void settle();
 
     // Answers the open problem right (or wrong by one) and presses Enter.
     void answer(bool right);
 
-    QString folder() const { return dir.path(); }
     void writeFile(const QString& relative, const QByteArray& bytes);
-
-    QTemporaryDir dir;
-    frame::RecordedMessageBoxes boxes;
-    RecordedEnding ending;
-    engine::ScriptedSource random;
-    double timeOfDay = 45296.25;
-    std::unique_ptr<frame::Seams> seams;
-    std::unique_ptr<windows::Form1> form1;
 };
 
 // A Windows cursor file with one 32 x 32 image and the given hotspot.

@@ -9,62 +9,40 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 #include <functional>
 #include <map>
-#include <memory>
 
-#include "engine/uniform_source.h"
-#include "frame/ending.h"
 #include "frame/main_module.h"
-#include "frame/messages.h"
-#include "frame/seams.h"
-#include "windows/form1.h"
+#include "rig/rig.h"
 #include "windows/form2.h"
 
 namespace {
 
-class QuietEnding final : public frame::Ending {};
-
-// One game in a folder of its own, with the program's start-up and nothing
-// that waits on the player.
-struct Scene {
+// One game in a folder of its own (see rig/rig.h), loaded as the program
+// loads it, with a fixed random source and nothing that waits on the player.
+struct Scene : rig::Rig<engine::Mt19937Source> {
     explicit Scene(bool skinned = false) {
         if (skinned) {
-            QDir(folder.path()).mkpath(QStringLiteral("x"));
-            QFile skin(folder.filePath(QStringLiteral("x/o.cjs")));
+            QDir(folder()).mkpath(QStringLiteral("x"));
+            QFile skin(dir.filePath(QStringLiteral("x/o.cjs")));
             if (skin.open(QIODevice::WriteOnly)) skin.write("skin");
         }
-        seams = std::make_unique<frame::Seams>(
-            frame::Seams{boxes, ending, random, [] { return 45296.25; }, folder.path()});
-        form = std::make_unique<windows::Form1>(*seams);
-        form->Form_Load();
+        load();
         random.seed(7);
     }
     void showAndActivate() {
-        form->showCentred();
+        form1->showCentred();
         settle();
-    }
-    static void settle() {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
     }
     void answer(bool right) {
-        windows::AnswerBox* box = form->txtanswer;
-        box->setText(QString::number(form->game().correctAnswer() + (right ? 0 : 1)));
+        windows::AnswerBox* box = form1->txtanswer;
+        box->setText(QString::number(form1->game().correctAnswer() + (right ? 0 : 1)));
         int enter = 13;
-        form->txtanswer_KeyPress(enter);
+        form1->txtanswer_KeyPress(enter);
         settle();
     }
-
-    QTemporaryDir folder;
-    frame::RecordedMessageBoxes boxes;
-    QuietEnding ending;
-    engine::Mt19937Source random;
-    std::unique_ptr<frame::Seams> seams;
-    std::unique_ptr<windows::Form1> form;
 };
 
 // A state "before activation" is grabbed without running the event loop, which
@@ -93,13 +71,13 @@ std::map<QString, Render> states() {
     std::map<QString, Render> all;
     all["main-loaded"] = [](const QString& out) {
         Scene s;
-        s.form->showCentred();
-        return save(s.form.get(), out, false);
+        s.form1->showCentred();
+        return save(s.form1.get(), out, false);
     };
     all["main-skinned"] = [](const QString& out) {
         Scene s(true);
         s.showAndActivate();
-        return save(s.form.get(), out);
+        return save(s.form1.get(), out);
     };
     const char* opNames[] = {"add", "sub", "mul", "div"};
     const char* levelNames[] = {"easy", "medium", "hard"};
@@ -108,7 +86,7 @@ std::map<QString, Render> states() {
             const QString name = QStringLiteral("question-%1-%2").arg(opNames[op], levelNames[lv]);
             all[name] = [op, lv](const QString& out) {
                 Scene s;
-                auto& f = *s.form;
+                auto& f = *s.form1;
                 const auto ops = f.operatorBoxes();
                 const auto levels = f.levelBoxes();
                 // Tick the wanted boxes first, so that no group is ever empty.
@@ -123,32 +101,32 @@ std::map<QString, Render> states() {
         }
     all["multi-before"] = [](const QString& out) {
         Scene s;
-        tickBoxes({s.form->Check2, s.form->Check3}, {});
-        s.form->showCentred();
-        return save(s.form.get(), out, false);
+        tickBoxes({s.form1->Check2, s.form1->Check3}, {});
+        s.form1->showCentred();
+        return save(s.form1.get(), out, false);
     };
     all["multi-picked"] = [](const QString& out) {
         Scene s;
-        tickBoxes({s.form->Check2, s.form->Check3, s.form->Check4}, {});
+        tickBoxes({s.form1->Check2, s.form1->Check3, s.form1->Check4}, {});
         s.showAndActivate();
-        return save(s.form.get(), out);
+        return save(s.form1.get(), out);
     };
     all["judged-right"] = [](const QString& out) {
         Scene s;
         s.showAndActivate();
         s.answer(true);
-        return save(s.form.get(), out);
+        return save(s.form1.get(), out);
     };
     all["judged-wrong"] = [](const QString& out) {
         Scene s;
         s.showAndActivate();
         s.answer(false);
-        return save(s.form.get(), out);
+        return save(s.form1.get(), out);
     };
     all["long-verdict"] = [](const QString& out) {
         // The widest texts: a six-digit answer and a six-digit correct result.
         Scene s;
-        auto& f = *s.form;
+        auto& f = *s.form1;
         tickBoxes({f.Check3, f.Check7}, {f.Check1, f.Check5});
         s.showAndActivate();
         s.answer(false);
@@ -157,14 +135,14 @@ std::map<QString, Render> states() {
     all["countdown-4"] = [](const QString& out) {
         Scene s;
         s.showAndActivate();
-        for (int i = 0; i < 4; ++i) s.form->Timer1_Timer();
-        return save(s.form.get(), out);
+        for (int i = 0; i < 4; ++i) s.form1->Timer1_Timer();
+        return save(s.form1.get(), out);
     };
     all["timed-out"] = [](const QString& out) {
         Scene s;
         s.showAndActivate();
-        for (int i = 0; i < 10; ++i) s.form->Timer1_Timer();
-        return save(s.form.get(), out);
+        for (int i = 0; i < 10; ++i) s.form1->Timer1_Timer();
+        return save(s.form1.get(), out);
     };
     all["summary"] = [](const QString& out) {
         Scene s;
@@ -172,17 +150,17 @@ std::map<QString, Render> states() {
         for (int i = 0; i < 7; ++i) {
             s.answer(i % 3 != 2);
             int enter = 13;
-            s.form->Form_KeyPress(enter);
+            s.form1->Form_KeyPress(enter);
             Scene::settle();
         }
-        s.form->PushButton8_Click();
-        return save(&s.form->form2(), out);
+        s.form1->PushButton8_Click();
+        return save(&s.form1->form2(), out);
     };
     all["summary-empty"] = [](const QString& out) {
         Scene s;
-        s.form->showCentred();
-        s.form->PushButton8_Click();
-        return save(&s.form->form2(), out);
+        s.form1->showCentred();
+        s.form1->PushButton8_Click();
+        return save(&s.form1->form2(), out);
     };
     return all;
 }

@@ -16,7 +16,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "tests/summary_parts.h"
+#include "rig/summary_parts.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
 #include "windows/game.h"

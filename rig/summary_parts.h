@@ -1,7 +1,7 @@
 #pragma once
 
-// The summary window keeps its controls to itself; tests, the random player
-// and the tools look at them by the names a player's tools see too.
+// The summary window keeps its controls to itself; whatever runs the game in
+// a rig looks at them by their names, as a screen reader or xdotool would.
 
 #include <QLabel>
 #include <QTreeWidget>
