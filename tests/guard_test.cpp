@@ -45,12 +45,6 @@ std::string reportFor(const std::string& description, const std::string& locatio
 
 }  // namespace
 
-TEST(Guard, ReportText) {
-    EXPECT_EQ(frame::errorReportText("Overflow", frame::where::kForm1Answer, 124),
-              "Overflow\r\nin Quillory2021/08/31.Form1.Answer at line 124\r\rPlease email "
-              "screenshot of this message to support@quillory.example");
-}
-
 TEST(Guard, FaultShowsOneExclamationBoxWithTheReport) {
     frame::RecordedMessageBoxes boxes;
     RecordedEnding ending;
@@ -190,18 +184,4 @@ TEST(Guard, EndingWhileTheReportIsShownStopsTheProcedure) {
     });
     EXPECT_EQ(boxes.shown, 1);
     EXPECT_FALSE(after);
-}
-
-TEST(Guard, LocationTextsOfTheTenProcedures) {
-    namespace w = frame::where;
-    EXPECT_EQ(w::kForm1EndGame, "in Quillory2021/08/31.Form1.PushButton8_Click ");
-    EXPECT_EQ(w::kForm1Next, "in Quillory2021/08/31.Form1.chkNext_Click ");
-    EXPECT_EQ(w::kForm1Activate, "in Quillory2021/08/31.Form1.Form_Activate ");
-    EXPECT_EQ(w::kForm1Load, "in Quillory2021/08/31.Form1.Form_Load ");
-    EXPECT_EQ(w::kForm1KeyPress, "in Quillory2021/08/31.Form1.txtAnswer_KeyPress ");
-    EXPECT_EQ(w::kForm1Timer, "in Quillory2021/08/31.Form1.Timer1 ");
-    EXPECT_EQ(w::kForm1Answer, "in Quillory2021/08/31.Form1.Answer ");
-    EXPECT_EQ(w::kForm2Exit, "in Quillory2021/08/31.Form2.PushButton1_Click ");
-    EXPECT_EQ(w::kForm2PlayAgain, "in Quillory2021/08/31.Form2.PushButton8_Click ");
-    EXPECT_EQ(w::kForm2Load, "in Quillory2021/08/31.Form2.Form_Load ");
 }
