@@ -95,4 +95,9 @@ inline void scriptEasy(Game& game, std::initializer_list<int> values) {
 // The five cells of one summary row, or an empty list when there is no such row.
 QStringList rowCells(const windows::Form2* summary, int row);
 
+// Plays seed 11 and prints one line of what it did, for a test that compares
+// that line across environments; the test binary runs it when started with
+// --seed11-transcript. Returns the exit code.
+int printSeed11Transcript();
+
 }  // namespace testing_support
