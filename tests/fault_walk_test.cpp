@@ -35,9 +35,6 @@ std::string describe(const Site& s) {
 // Records every step the guards begin and makes one chosen step fail.
 class Injector final : public frame::FaultInjection {
 public:
-    Injector() { frame::setFaultInjection(this); }
-    ~Injector() override { frame::setFaultInjection(nullptr); }
-
     void arm(std::optional<Site> target) {
         armed_ = true;
         target_ = std::move(target);
@@ -317,6 +314,7 @@ const std::set<Site> kLeavesNoWindow{{std::string(where::kForm1EndGame), 102, 1}
 
 TEST(FaultWalk, EveryStepOfEveryGuardedProcedure) {
     Injector injector;
+    testing_support::ScopedInjection installed(injector);
     const std::vector<Flow> all = flows();
 
     // Which flow reaches each step first, and what a fault-free run does.
@@ -440,6 +438,7 @@ TEST(FaultWalk, AFailedRowLeavesThePreviousRowAlone) {
                          Way{"time-out, wrong", where::kForm1Answer, 144, false, true}}) {
         SCOPED_TRACE(w.name);
         Injector injector;
+        testing_support::ScopedInjection installed(injector);
         Game g;
         auto& f = g.start();
         g.answer(true);

@@ -11,30 +11,11 @@
 
 using engine::Fault;
 using frame::Guard;
+using testing_support::FaultAt;
 using testing_support::RecordedEnding;
+using testing_support::ScopedInjection;
 
 namespace {
-
-// Installs a fault injection for one scope and always takes it out again, so
-// a failing assertion cannot leave it to fault the tests that follow.
-class ScopedInjection {
-public:
-    explicit ScopedInjection(frame::FaultInjection& injection) { frame::setFaultInjection(&injection); }
-    ~ScopedInjection() { frame::setFaultInjection(nullptr); }
-    ScopedInjection(const ScopedInjection&) = delete;
-    ScopedInjection& operator=(const ScopedInjection&) = delete;
-};
-
-struct FaultAt final : frame::FaultInjection {
-    FaultAt(std::string_view loc, int n) : location(loc), step(n) {}
-    bool shouldFault(std::string_view loc, int n) override {
-        ++asked;
-        return loc == location && n == step;
-    }
-    std::string_view location;
-    int step;
-    int asked = 0;
-};
 
 std::string text(const frame::Message& m) { return m.text.toStdString(); }
 

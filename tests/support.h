@@ -7,9 +7,11 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "engine/uniform_source.h"
 #include "frame/ending.h"
+#include "frame/guard.h"
 #include "frame/messages.h"
 #include "frame/seams.h"
 #include "windows/form1.h"
@@ -99,5 +101,27 @@ QStringList rowCells(const windows::Form2* summary, int row);
 // that line across environments; the test binary runs it when started with
 // --seed11-transcript. Returns the exit code.
 int printSeed11Transcript();
+
+// Installs a fault injection for one scope and always takes it out again, so
+// a failing assertion cannot leave it to fault the tests that follow.
+class ScopedInjection {
+public:
+    explicit ScopedInjection(frame::FaultInjection& injection) { frame::setFaultInjection(&injection); }
+    ~ScopedInjection() { frame::setFaultInjection(nullptr); }
+    ScopedInjection(const ScopedInjection&) = delete;
+    ScopedInjection& operator=(const ScopedInjection&) = delete;
+};
+
+// Fails one numbered step of one guarded procedure, each time it is begun.
+struct FaultAt final : frame::FaultInjection {
+    FaultAt(std::string_view loc, int n) : location(loc), step(n) {}
+    bool shouldFault(std::string_view loc, int n) override {
+        ++asked;
+        return loc == location && n == step;
+    }
+    std::string_view location;
+    int step;
+    int asked = 0;
+};
 
 }  // namespace testing_support
