@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/fault.h"
@@ -45,7 +46,8 @@ TEST(Overflow, NumProbAt32767) {
     g.answer(false);
     g.boxes.shown.clear();
     g.enter();
-    EXPECT_EQ(texts(g.boxes), std::vector<std::string>{frame::errorReportText("Overflow", where::kForm1Next, 128)});
+    EXPECT_EQ(texts(g.boxes),
+              std::vector<std::string>{frame::errorReportText("Overflow", where::kForm1Next, 128)});
     EXPECT_EQ(f.NumProb, 32767);
     EXPECT_EQ(f.lblQuestion->text(), "Question 32767");
     // The rest of the press ran: the countdown is on and the button waits.
@@ -63,60 +65,47 @@ TEST(Overflow, NumProbAt32767) {
     EXPECT_EQ(g.summary()->Label1->text(), "Your score is 1 in 32767 total questions.");
 }
 
-TEST(Overflow, NumRightAt32767ByEnterAndByTimeOut) {
-    for (bool byTimeOut : {false, true}) {
-        SCOPED_TRACE(byTimeOut ? "time-out" : "Enter");
+// Both judgement counters, by Enter and by time-out, each with the step that
+// counts it.
+TEST(Overflow, NumRightAndNumWrongAt32767) {
+    struct Way {
+        bool right;
+        bool byTimeOut;
+        std::string_view location;
+        int step;
+    };
+    for (const Way& w :
+         {Way{true, false, where::kForm1KeyPress, 112}, Way{true, true, where::kForm1Answer, 124},
+          Way{false, false, where::kForm1KeyPress, 130},
+          Way{false, true, where::kForm1Answer, 142}}) {
+        SCOPED_TRACE(std::string(w.right ? "right" : "wrong") +
+                     (w.byTimeOut ? " by time-out" : " by Enter"));
         Game g;
         auto& f = g.start();
-        f.NumRight = 32766;
-        g.answer(true);  // the 32767th right answer
+        std::int16_t& counter = w.right ? f.NumRight : f.NumWrong;
+        counter = 32766;
+        g.answer(w.right);  // the 32767th
         EXPECT_TRUE(g.boxes.shown.empty());
         g.enter();
-        const QString answer = QString::number(f.correctAnswer());
+        const QString correct = QString::number(f.correctAnswer());
+        const QString typed = QString::number(f.correctAnswer() + (w.right ? 0 : 1));
         const QString problem = QString::fromStdString(f.problemText());
-        g.type(answer);
-        if (byTimeOut)
+        g.type(typed);
+        if (w.byTimeOut)
             g.ticks(10);
         else
             g.enter();
         EXPECT_EQ(texts(g.boxes),
-                  std::vector<std::string>{frame::errorReportText(
-                      "Overflow", byTimeOut ? where::kForm1Answer : where::kForm1KeyPress, byTimeOut ? 124 : 112)});
-        EXPECT_EQ(f.NumRight, 32767);
-        EXPECT_EQ(f.lblmessage->text(), "That's correct!");
-        EXPECT_EQ(g.summary()->rowCount(), 2);
-        EXPECT_EQ(rowCells(g.summary(), 1), (QStringList{"2", problem, answer, answer, "Correct!"}));
-        EXPECT_EQ(f.lblscore->text(), "32767");
-        EXPECT_EQ(g.summary()->Label1->text(), "Your score is 32767 in 2 total questions.");
+                  std::vector<std::string>{frame::errorReportText("Overflow", w.location, w.step)});
+        EXPECT_EQ(counter, 32767);
+        EXPECT_EQ(f.lblmessage->text(), w.right ? "That's correct!" : "Wrong! Answer: " + correct);
+        EXPECT_EQ(rowCells(g.summary(), 1),
+                  (QStringList{"2", problem, typed, correct, w.right ? "Correct!" : "Wrong!"}));
+        const QString score = w.right ? "32767" : "-32767";
+        EXPECT_EQ(f.lblscore->text(), score);
+        EXPECT_EQ(g.summary()->Label1->text(), "Your score is " + score + " in 2 total questions.");
         // The rest of the judgement ran as well.
         EXPECT_FALSE(f.txtanswer->isEnabled());
         EXPECT_TRUE(f.PushButton1->isEnabled());
-    }
-}
-
-TEST(Overflow, NumWrongAt32767ByEnterAndByTimeOut) {
-    for (bool byTimeOut : {false, true}) {
-        SCOPED_TRACE(byTimeOut ? "time-out" : "Enter");
-        Game g;
-        auto& f = g.start();
-        f.NumWrong = 32766;
-        g.answer(false);
-        EXPECT_TRUE(g.boxes.shown.empty());
-        g.enter();
-        if (byTimeOut)
-            g.ticks(10);
-        else
-            g.enter();
-        EXPECT_EQ(texts(g.boxes),
-                  std::vector<std::string>{frame::errorReportText(
-                      "Overflow", byTimeOut ? where::kForm1Answer : where::kForm1KeyPress,
-                      byTimeOut ? 142 : 130)});
-        EXPECT_EQ(f.NumWrong, 32767);
-        EXPECT_EQ(f.lblmessage->text(),
-                  QStringLiteral("Wrong! Answer: %1").arg(f.correctAnswer()));
-        EXPECT_EQ(g.summary()->rowCount(), 2);
-        EXPECT_EQ(rowCells(g.summary(), 1).value(4), "Wrong!");
-        EXPECT_EQ(f.lblscore->text(), "-32767");
-        EXPECT_EQ(g.summary()->Label1->text(), "Your score is -32767 in 2 total questions.");
     }
 }
