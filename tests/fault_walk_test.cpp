@@ -341,18 +341,12 @@ TEST(FaultWalk, EveryStepOfEveryGuardedProcedure) {
         pairs.insert({s.location, s.step});
     }
     // Each procedure names itself in its report by the text a player emails.
-    EXPECT_EQ(procedures, (std::set<std::string>{
-                              "in Quillory2021/08/31.Form1.PushButton8_Click ",
-                              "in Quillory2021/08/31.Form1.chkNext_Click ",
-                              "in Quillory2021/08/31.Form1.Form_Activate ",
-                              "in Quillory2021/08/31.Form1.Form_Load ",
-                              "in Quillory2021/08/31.Form1.txtAnswer_KeyPress ",
-                              "in Quillory2021/08/31.Form1.Timer1 ",
-                              "in Quillory2021/08/31.Form1.Answer ",
-                              "in Quillory2021/08/31.Form2.PushButton1_Click ",
-                              "in Quillory2021/08/31.Form2.PushButton8_Click ",
-                              "in Quillory2021/08/31.Form2.Form_Load ",
-                          }));
+    std::set<std::string> named;
+    for (const char* p : {"Form1.PushButton8_Click", "Form1.chkNext_Click", "Form1.Form_Activate",
+                          "Form1.Form_Load", "Form1.txtAnswer_KeyPress", "Form1.Timer1", "Form1.Answer",
+                          "Form2.PushButton1_Click", "Form2.PushButton8_Click", "Form2.Form_Load"})
+        named.insert("in Quillory2021/08/31." + std::string(p) + " ");
+    EXPECT_EQ(procedures, named);
     for (int step : {110, 148, 150, 154, 156, 168, 174, 180, 222, 226, 230, 234, 240, 256, 272, 288,
                      300, 306, 312, 318, 324, 326})
         EXPECT_TRUE(pairs.count({std::string(where::kForm1Next), step})) << "Next step " << step;
