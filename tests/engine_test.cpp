@@ -9,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "engine/int16.h"
 #include "engine/quiz.h"
 #include "engine/steps.h"
 #include "engine/uniform_source.h"
@@ -76,8 +75,6 @@ double chiSquare(const std::vector<long>& counts) {
 constexpr double kChiSquareBound = 35.0;
 
 }  // namespace
-
-TEST(Engine, Placeholder) { EXPECT_EQ(engine::formatNumber(-5), "-5"); }
 
 TEST(DrawNumber, EveryLevelRangeFromLowToHigh) {
     for (const Range range : kLevelRows) {
@@ -333,23 +330,6 @@ TEST(RoundToInt32, HalvesToEvenAndFaultsBeyond32Bits) {
     EXPECT_THROW(engine::roundToInt32(-2147483649.0), Fault);
     EXPECT_THROW(engine::roundToInt32(std::numeric_limits<double>::infinity()), Fault);
     EXPECT_THROW(engine::roundToInt32(std::numeric_limits<double>::quiet_NaN()), Fault);
-}
-
-TEST(Counter16, OverflowFaultsAndKeepsTheValue) {
-    std::int16_t counter = 32767;
-    try {
-        engine::increment(counter);
-        ADD_FAILURE() << "no fault";
-    } catch (const Fault& f) {
-        EXPECT_STREQ(f.what(), "Overflow");
-    }
-    EXPECT_EQ(counter, 32767);
-
-    std::int16_t lowest = -32768;
-    engine::increment(lowest);
-    EXPECT_EQ(lowest, -32767);
-    EXPECT_EQ(engine::checked16(-32768), -32768);
-    EXPECT_THROW(engine::checked16(-32769), Fault);
 }
 
 TEST(TypedAnswer, ReadsTheLeadingNumber) {

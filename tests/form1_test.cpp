@@ -385,23 +385,3 @@ TEST(Form1Press, OperatorWarningComesBeforeTheLevelWarning) {
               (std::vector<std::string>{"You must select at least one operator"}));
     EXPECT_EQ(f.game().NumProb, 0);
 }
-
-TEST(Form1Press, CounterAtItsLimitIsReportedAndThePressGoesOn) {
-    Game game;
-    Form1& f = game.start(false);
-    f.game().NumProb = 32767;
-    f.PushButton1->setValue(1);
-    ASSERT_EQ(game.boxes.shown.size(), 1u);
-    const frame::Message& m = game.boxes.shown[0];
-    EXPECT_EQ(m.title, "Application Error");
-    EXPECT_EQ(m.icon, frame::MessageIcon::Exclamation);
-    EXPECT_TRUE(m.text.startsWith(QStringLiteral(
-        "Overflow\r\nin Quillory2021/08/31.Form1.chkNext_Click at line 128\r\r")))
-        << m.text.toStdString();
-    EXPECT_EQ(f.game().NumProb, 32767);
-    EXPECT_EQ(f.lblQuestion->text(), "Question 32767");
-    EXPECT_TRUE(f.Timer1->isActive());
-    EXPECT_FALSE(f.PushButton1->isEnabled());
-    EXPECT_EQ(f.ProgressBar1->text(), "You have 10 seconds to answer this question.");
-    EXPECT_FALSE(f.game().problemText().empty());
-}

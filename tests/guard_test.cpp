@@ -11,30 +11,11 @@
 
 using engine::Fault;
 using frame::Guard;
+using testing_support::FaultAt;
 using testing_support::RecordedEnding;
+using testing_support::ScopedInjection;
 
 namespace {
-
-// Installs a fault injection for one scope and always takes it out again, so
-// a failing assertion cannot leave it to fault the tests that follow.
-class ScopedInjection {
-public:
-    explicit ScopedInjection(frame::FaultInjection& injection) { frame::setFaultInjection(&injection); }
-    ~ScopedInjection() { frame::setFaultInjection(nullptr); }
-    ScopedInjection(const ScopedInjection&) = delete;
-    ScopedInjection& operator=(const ScopedInjection&) = delete;
-};
-
-struct FaultAt final : frame::FaultInjection {
-    FaultAt(std::string_view loc, int n) : location(loc), step(n) {}
-    bool shouldFault(std::string_view loc, int n, bool) override {
-        ++asked;
-        return loc == location && n == step;
-    }
-    std::string_view location;
-    int step;
-    int asked = 0;
-};
 
 std::string text(const frame::Message& m) { return m.text.toStdString(); }
 
@@ -44,12 +25,6 @@ std::string reportFor(const std::string& description, const std::string& locatio
 }
 
 }  // namespace
-
-TEST(Guard, ReportText) {
-    EXPECT_EQ(frame::errorReportText("Overflow", frame::where::kForm1Answer, 124),
-              "Overflow\r\nin Quillory2021/08/31.Form1.Answer at line 124\r\rPlease email "
-              "screenshot of this message to support@quillory.example");
-}
 
 TEST(Guard, FaultShowsOneExclamationBoxWithTheReport) {
     frame::RecordedMessageBoxes boxes;
@@ -190,18 +165,4 @@ TEST(Guard, EndingWhileTheReportIsShownStopsTheProcedure) {
     });
     EXPECT_EQ(boxes.shown, 1);
     EXPECT_FALSE(after);
-}
-
-TEST(Guard, LocationTextsOfTheTenProcedures) {
-    namespace w = frame::where;
-    EXPECT_EQ(w::kForm1EndGame, "in Quillory2021/08/31.Form1.PushButton8_Click ");
-    EXPECT_EQ(w::kForm1Next, "in Quillory2021/08/31.Form1.chkNext_Click ");
-    EXPECT_EQ(w::kForm1Activate, "in Quillory2021/08/31.Form1.Form_Activate ");
-    EXPECT_EQ(w::kForm1Load, "in Quillory2021/08/31.Form1.Form_Load ");
-    EXPECT_EQ(w::kForm1KeyPress, "in Quillory2021/08/31.Form1.txtAnswer_KeyPress ");
-    EXPECT_EQ(w::kForm1Timer, "in Quillory2021/08/31.Form1.Timer1 ");
-    EXPECT_EQ(w::kForm1Answer, "in Quillory2021/08/31.Form1.Answer ");
-    EXPECT_EQ(w::kForm2Exit, "in Quillory2021/08/31.Form2.PushButton1_Click ");
-    EXPECT_EQ(w::kForm2PlayAgain, "in Quillory2021/08/31.Form2.PushButton8_Click ");
-    EXPECT_EQ(w::kForm2Load, "in Quillory2021/08/31.Form2.Form_Load ");
 }

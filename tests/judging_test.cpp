@@ -197,28 +197,6 @@ TEST(Judging, ScoreGoesBelowZero) {
     EXPECT_EQ(game.summary()->rowCount(), 4);
 }
 
-TEST(Judging, CounterAtItsLimitFaultsOnceAndTheJudgementGoesOn) {
-    Game game;
-    scriptEasy(game, {2, 5});
-    auto& f = game.start();
-    f.game().NumRight = 32767;
-    game.type("7");
-    game.enter();
-
-    ASSERT_EQ(game.boxes.shown.size(), 1u);
-    EXPECT_EQ(game.boxes.shown[0].title, "Application Error");
-    EXPECT_EQ(game.boxes.shown[0].text.toStdString(),
-              frame::errorReportText("Overflow", frame::where::kForm1KeyPress, 112));
-    EXPECT_EQ(f.game().NumRight, 32767);
-    EXPECT_EQ(f.lblmessage->text(), "That's correct!");
-    EXPECT_EQ(rowCells(game.summary(), 0), (QStringList{"1", "2 + 5", "7", "7", "Correct!"}));
-    EXPECT_EQ(parts::Label1(game.summary())->text(), "Your score is 32767 in 1 total questions.");
-    EXPECT_EQ(f.lblscore->text(), "32767");
-    // The rest of the Enter way ran as well.
-    EXPECT_FALSE(f.txtanswer->isEnabled());
-    EXPECT_TRUE(f.PushButton1->isEnabled());
-}
-
 TEST(Judging, TypedValueBeyondThirtyTwoBitsFaultsAtTheReadingStep) {
     Game game;
     scriptEasy(game, {2, 5});

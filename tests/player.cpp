@@ -22,7 +22,6 @@ namespace stress {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using windows::shown;
 
 const QString kNoOperator = QStringLiteral("You must select at least one operator");
@@ -870,20 +869,24 @@ Outcome replay(std::uint64_t seed, const std::vector<Action>& actions) {
     return out;
 }
 
-std::vector<Action> reduce(std::uint64_t seed, std::vector<Action> trace, std::chrono::seconds budget) {
-    const auto deadline = Clock::now() + budget;
-    auto fails = [&](const std::vector<Action>& t) { return replay(seed, t).failed(); };
+std::vector<Action> reduce(std::uint64_t seed, std::vector<Action> trace, std::size_t maxReplays) {
+    std::size_t replays = 0;
+    auto fails = [&](const std::vector<Action>& t) {
+        ++replays;
+        return replay(seed, t).failed();
+    };
+    const auto more = [&] { return replays < maxReplays; };
     if (!fails(trace)) return trace;
     // Delta debugging leaves a trace from which no single chunk of the last
     // granularity can go; actions that only go together (the Enter that opens
     // and the Enter that judges) need another round from coarse chunks.
-    for (std::size_t before = 0; before != trace.size() && Clock::now() < deadline;) {
+    for (std::size_t before = 0; before != trace.size() && more();) {
         before = trace.size();
         std::size_t n = 2;
-        while (trace.size() >= 2 && Clock::now() < deadline) {
+        while (trace.size() >= 2 && more()) {
             const std::size_t chunk = (trace.size() + n - 1) / n;
             bool shrunk = false;
-            for (std::size_t start = 0; start < trace.size() && Clock::now() < deadline; start += chunk) {
+            for (std::size_t start = 0; start < trace.size() && more(); start += chunk) {
                 std::vector<Action> rest(trace.begin(), trace.begin() + std::ptrdiff_t(start));
                 rest.insert(rest.end(),
                             trace.begin() + std::ptrdiff_t(std::min(trace.size(), start + chunk)),

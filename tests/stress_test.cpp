@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <string>
 
 #include "frame/guard.h"
 #include "player.h"
+#include "support.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ long long eventsPerSeed() {
 void playSeed(std::uint64_t seed) {
     const stress::Outcome out = stress::play(seed, eventsPerSeed());
     if (out.failed()) {
-        const auto reduced = stress::reduce(seed, out.trace, std::chrono::seconds(20));
+        const auto reduced = stress::reduce(seed, out.trace, stress::kReductionReplays);
         FAIL() << stress::failureReport(seed, out, reduced);
     }
     // The mix must reach what it is meant to exercise, or it proves little.
@@ -57,17 +57,12 @@ TEST(Stress, ASeedReplaysItsGame) {
 // to fail the count of every right answer given by Enter, the player must
 // catch it, and the trace must shrink to the few actions that show it.
 TEST(Stress, APlantedFaultIsCaughtAndItsTraceReduced) {
-    struct RightByEnterFails final : frame::FaultInjection {
-        bool shouldFault(std::string_view location, int step, bool) override {
-            return location == frame::where::kForm1KeyPress && step == 112;
-        }
-    } planted;
-    frame::setFaultInjection(&planted);
+    testing_support::FaultAt rightByEnterFails(frame::where::kForm1KeyPress, 112);
+    testing_support::ScopedInjection planted(rightByEnterFails);
     const stress::Outcome out = stress::play(5, 3000);
     ASSERT_TRUE(out.failed());
-    const auto reduced = stress::reduce(5, out.trace, std::chrono::seconds(20));
+    const auto reduced = stress::reduce(5, out.trace, stress::kReductionReplays);
     const std::string report = stress::failureReport(5, out, reduced);
-    frame::setFaultInjection(nullptr);
     EXPECT_LE(reduced.size(), 3u) << report;
     EXPECT_LT(reduced.size(), out.trace.size());
     EXPECT_NE(report.find("seed 5"), std::string::npos) << report;

@@ -5,8 +5,10 @@
 #include <initializer_list>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "rig/rig.h"
+#include "frame/guard.h"
 #include "windows/form2.h"
 
 // Readable failure messages for Qt strings in assertions.
@@ -62,5 +64,32 @@ inline void scriptEasy(Game& game, std::initializer_list<int> values) {
 
 // The five cells of one summary row, or an empty list when there is no such row.
 QStringList rowCells(const windows::Form2* summary, int row);
+
+// Plays seed 11 and prints one line of what it did, for a test that compares
+// that line across environments; the test binary runs it when started with
+// --seed11-transcript. Returns the exit code.
+int printSeed11Transcript();
+
+// Installs a fault injection for one scope and always takes it out again, so
+// a failing assertion cannot leave it to fault the tests that follow.
+class ScopedInjection {
+public:
+    explicit ScopedInjection(frame::FaultInjection& injection) { frame::setFaultInjection(&injection); }
+    ~ScopedInjection() { frame::setFaultInjection(nullptr); }
+    ScopedInjection(const ScopedInjection&) = delete;
+    ScopedInjection& operator=(const ScopedInjection&) = delete;
+};
+
+// Fails one numbered step of one guarded procedure, each time it is begun.
+struct FaultAt final : frame::FaultInjection {
+    FaultAt(std::string_view loc, int n) : location(loc), step(n) {}
+    bool shouldFault(std::string_view loc, int n, bool) override {
+        ++asked;
+        return loc == location && n == step;
+    }
+    std::string_view location;
+    int step;
+    int asked = 0;
+};
 
 }  // namespace testing_support

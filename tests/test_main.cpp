@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <string_view>
 
 #include "frame/main_module.h"
+#include "support.h"
 
 // Every UI test runs on real widgets, offscreen, inside one QApplication.
 int main(int argc, char** argv) {
@@ -17,5 +19,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     frame::installFontSubstitutes();
+    // A helper run for a test that starts this binary again, not a test.
+    if (argc > 1 && std::string_view(argv[1]) == "--seed11-transcript")
+        return testing_support::printSeed11Transcript();
     return RUN_ALL_TESTS();
 }

@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
         total.add(out.stats);
         ++games;
         if (out.failed()) {
-            const auto reduced = stress::reduce(seed, out.trace, std::chrono::seconds(120));
+            const auto reduced = stress::reduce(seed, out.trace, 5 * stress::kReductionReplays);
             std::printf("%s", stress::failureReport(seed, out, reduced).c_str());
             return 1;
         }
