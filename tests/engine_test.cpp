@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/game.h"
 #include "engine/quiz.h"
 #include "engine/steps.h"
 #include "engine/uniform_source.h"
@@ -352,4 +353,110 @@ TEST(Score, LineAndNegativeScore) {
     EXPECT_EQ(engine::displayedScore(1, 3), -2);
     EXPECT_EQ(engine::scoreLine(engine::displayedScore(1, 3), 4), "Your score is -2 in 4 total questions.");
     EXPECT_EQ(engine::scoreLine(engine::displayedScore(3, 1), 4), "Your score is 2 in 4 total questions.");
+}
+
+// ------------------------------------------------- the game without a window
+
+namespace {
+
+// Controls as plain values, the summary as plain rows.
+struct PaperBoard final : engine::Board, engine::SummaryList, engine::Guards, engine::Steps {
+    struct Cell {
+        bool ticked = false, enabled = true, shown = true;
+        std::string text;
+        int value = 0;
+    };
+    std::map<engine::Control, Cell> cells;
+    std::vector<std::string> warnings;
+    std::vector<std::array<std::string, 5>> rows;
+    std::string scoreLine;
+    bool clock = false;
+    int judged = 0, timeOuts = 0;
+
+    Cell& at(engine::Control c) { return cells[c]; }
+    bool ticked(engine::Control box) const override { return cells.count(box) && cells.at(box).ticked; }
+    bool enabled(engine::Control c) const override { return !cells.count(c) || cells.at(c).enabled; }
+    void setEnabled(engine::Control c, bool e) override { cells[c].enabled = e; }
+    bool shown(engine::Control c) const override { return !cells.count(c) || cells.at(c).shown; }
+    void setShown(engine::Control c, bool s) override { cells[c].shown = s; }
+    std::string text(engine::Control c) const override { return cells.count(c) ? cells.at(c).text : ""; }
+    void setText(engine::Control c, std::string_view t) override { cells[c].text = t; }
+    void clear(engine::Control c) override { cells[c].text.clear(); }
+    void focus(engine::Control) override {}
+    void setCountdownLength(int) override {}
+    void setCountdown(int gone) override { cells[engine::Control::Countdown].value = gone; }
+    void startClock() override { clock = true; }
+    void stopClock() override { clock = false; }
+    void warn(std::string_view t) override { warnings.emplace_back(t); }
+    void letWaitingEventsRun() override {}
+    void pointerAtRest() override {}
+    engine::SummaryList& summary() override { return *this; }
+    void problemJudged() override { ++judged; }
+    void timeIsOver() override { ++timeOuts; }
+
+    engine::SummaryRow addRow(std::string_view number) override {
+        rows.push_back({std::string(number)});
+        return {long(rows.size()) - 1, 1};
+    }
+    void setCell(const engine::SummaryRow& row, int column, std::string_view t) override {
+        rows.at(std::size_t(row.index)).at(std::size_t(column)) = t;
+    }
+    void setScoreLine(std::string_view t) override { scoreLine = t; }
+
+    // Every step runs; a fault fails the test where it happens.
+    void run(engine::Procedure, engine::FunctionRef<void(engine::Steps&)> body) override { body(*this); }
+    bool ended() const override { return false; }
+    bool reportOpen() const override { return false; }
+    void step(int, engine::FunctionRef<void()> body) override { body(); }
+    bool test(int, engine::FunctionRef<bool()> condition) override { return condition(); }
+};
+
+}  // namespace
+
+TEST(Game, JudgesByEnterAndByTimeOutWithoutAWindow) {
+    using engine::Control;
+    PaperBoard board;
+    engine::ScriptedSource random({rFor(kEasy, 3), rFor(kEasy, 4), rFor(kEasy, 9), rFor(kEasy, 8)});
+    engine::Game game(board, board, random);
+    game.load(board);
+    board.at(Control::AdditionBox).ticked = true;
+    board.at(Control::EasyBox).ticked = true;
+    board.at(Control::RandomSign).shown = false;
+
+    game.PushButton1_Click();
+    EXPECT_EQ(board.text(Control::Question), "Question 1");
+    EXPECT_EQ(game.problemText(), "3 + 4");
+    EXPECT_EQ(board.text(Control::Countdown), "You have 10 seconds to answer this question.");
+    EXPECT_TRUE(board.clock);
+    EXPECT_FALSE(board.enabled(Control::NextButton));
+    EXPECT_FALSE(board.enabled(Control::HardBox));
+
+    int key = 'x';
+    game.txtanswer_KeyPress(key);
+    EXPECT_EQ(key, 0);
+    board.setText(Control::AnswerBox, "7");
+    key = 13;
+    game.txtanswer_KeyPress(key);
+    EXPECT_EQ(board.text(Control::Verdict), "That's correct!");
+    EXPECT_EQ(board.rows.back(), (std::array<std::string, 5>{"1", "3 + 4", "7", "7", "Correct!"}));
+    EXPECT_EQ(board.text(Control::Score), "1");
+    EXPECT_EQ(board.judged, 1);
+    EXPECT_FALSE(board.clock);
+
+    game.PushButton1_Click();
+    for (int tick = 1; tick < 10; ++tick) game.Timer1_Timer();
+    EXPECT_EQ(board.at(Control::Countdown).value, 9);
+    EXPECT_EQ(board.text(Control::Countdown), "You have 1 seconds to answer this question.");
+    EXPECT_EQ(board.rows.size(), 1u);
+    game.Timer1_Timer();
+    EXPECT_EQ(board.timeOuts, 1);
+    EXPECT_EQ(board.rows.back(), (std::array<std::string, 5>{"2", "9 + 8", "0", "17", "Wrong!"}));
+    EXPECT_EQ(board.text(Control::Verdict), "Wrong! Answer: 17");
+    EXPECT_EQ(board.scoreLine, "Your score is 0 in 2 total questions.");
+    EXPECT_EQ(board.text(Control::Countdown), "Progress Bar");
+    EXPECT_EQ(board.at(Control::Countdown).value, 0);
+    EXPECT_TRUE(board.enabled(Control::HardBox));
+    EXPECT_EQ(game.secondsElapsed(), 0);
+    EXPECT_EQ(board.judged, 2);
+    EXPECT_TRUE(board.warnings.empty());
 }
