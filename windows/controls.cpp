@@ -32,6 +32,18 @@ QPoint placedFrameTopLeft(const QRect& area, const QSize& frame) {
             place(area.top(), area.height(), frame.height())};
 }
 
+void setUpFixedWindow(QWidget* window, int widthTwips, int heightTwips, Qt::WindowFlags buttons) {
+    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | buttons |
+                           Qt::WindowCloseButtonHint);
+    window->setFixedSize(twips(widthTwips), twips(heightTwips));
+    window->setFont(fontOf("Arial", 9, true));
+    window->setAutoFillBackground(true);
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    window->setPalette(pal);
+    window->setMouseTracking(true);
+}
+
 void centreOnScreen(QWidget* window) {
     QScreen* screen = window->screen();
     if (!screen) screen = QGuiApplication::primaryScreen();

@@ -32,6 +32,11 @@ QFont fontOf(const char* family, double points, bool bold);
 // moved. Each direction on its own.
 QPoint placedFrameTopLeft(const QRect& area, const QSize& frame);
 
+// What both windows are: a fixed size (in twips) with a title bar, a close
+// box and the given further buttons, white, Arial 9 bold, and a pointer that
+// follows the mouse over the bare window.
+void setUpFixedWindow(QWidget* window, int widthTwips, int heightTwips, Qt::WindowFlags buttons);
+
 // Moves a window so placed on the free area of the screen it is on (or will
 // be on). The frame counts where Qt knows it, after the window was first shown.
 void centreOnScreen(QWidget* window);

@@ -48,15 +48,7 @@ void makeOpaque(QLabel* label, const QColor& back, bool border) {
 }  // namespace
 
 void Form1::buildControls() {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(9240), twips(7800));
-    setFont(fontOf("Arial", 9, true));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    setMouseTracking(true);
+    setUpFixedWindow(this, 9240, 7800, Qt::WindowMinimizeButtonHint);
 
     const QFont boxFont = fontOf("Arial", 12, true);
     const QFont headingFont = fontOf("Arial", 14.25, true);

@@ -36,16 +36,8 @@ constexpr int kVerdictColumn = 4;
 Form2::Form2(Form1& main, const frame::Seams& seams)
     : QWidget(nullptr), main_(main), seams_(seams), pointer_(this) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setUpFixedWindow(this, 9000, 4845, {});
     setWindowTitle(QStringLiteral("Summary"));
-    setFixedSize(twips(9000), twips(4845));
-    setFont(fontOf("Arial", 9, true));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    setMouseTracking(true);
 
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
