@@ -118,9 +118,16 @@ x_wait_no_window() {
 }
 _x_no_window() { [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
 
-# x_sig WINDOW: a fingerprint of the window's pixels, to tell two moments apart.
+# x_sig WINDOW: a fingerprint of the window's pixels, to tell two moments
+# apart; fails when the pixels cannot be read (the window has gone).
 x_sig() {
-  import -window "$1" rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
+  local sum
+  # import asks for a click when it cannot find the window, so it is only
+  # asked about a window that exists, and with a bound.
+  xwininfo -id "$1" >/dev/null 2>&1 &&
+  sum=$(set -o pipefail; timeout 10 import -window "$1" rgb:- 2>/dev/null | md5sum) ||
+    { echo "x_session: cannot read the pixels of window $1" >&2; return 1; }
+  echo "${sum%% *}"
 }
 
 # x_wait_change WINDOW BEFORE [SECONDS]: waits until the window's pixels
@@ -128,7 +135,7 @@ x_sig() {
 x_wait_change() {
   x_poll "${3:-5}" _x_differs "$1" "$2"
 }
-_x_differs() { [ "$(x_sig "$1")" != "$2" ]; }
+_x_differs() { local sig; sig=$(x_sig "$1" 2>/dev/null) && [ "$sig" != "$2" ]; }
 
 # x_wait_settled WINDOW [SECONDS] [QUIET]: waits until the window's pixels
 # have stayed the same for QUIET seconds (0.3), that is until it is painted
@@ -140,7 +147,7 @@ x_wait_settled() {
   local end since sig last=""
   end=$(_x_deadline "$limit")
   while :; do
-    sig=$(x_sig "$win")
+    sig=$(x_sig "$win" 2>/dev/null) || sig=""
     if [ -n "$sig" ] && [ "$sig" = "$last" ]; then
       _x_past "$since" && { echo "$sig"; return 0; }
     else
