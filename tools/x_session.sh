@@ -45,11 +45,12 @@ x_poll() {
   done
 }
 
-_x_deadline() {  # SECONDS (2, 0.35) -> that far from now, in microseconds
-  local int=${1%%.*} frac=000000 now=${EPOCHREALTIME/[.,]/}
+_x_usec() {  # SECONDS (2, 0.35) -> microseconds
+  local int=${1%%.*} frac=000000
   [[ $1 == *.* ]] && frac=${1#*.}000000
-  echo $((now + ${int:-0} * 1000000 + 10#${frac:0:6}))
+  echo $((${int:-0} * 1000000 + 10#${frac:0:6}))
 }
+_x_deadline() { echo $((${EPOCHREALTIME/[.,]/} + $(_x_usec "$1"))); }
 _x_past() { local now=${EPOCHREALTIME/[.,]/}; ((now > $1)); }
 
 # x_session_start [SCREEN] [TIMEOUT]: starts Xvfb with one screen of SCREEN
@@ -118,41 +119,49 @@ x_wait_no_window() {
 }
 _x_no_window() { [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
 
-# x_sig WINDOW: a fingerprint of the window's pixels, to tell two moments
-# apart; fails when the pixels cannot be read (the window has gone).
+# x_sig WINDOW [CROP]: a fingerprint of the window's pixels (of the part
+# CROP, WxH+X+Y, when given), to tell two moments apart; fails when the
+# pixels cannot be read (the window has gone).
 x_sig() {
-  local sum
+  local sum crop=()
+  [ -n "${2:-}" ] && crop=(-crop "$2")
   # import asks for a click when it cannot find the window, so it is only
   # asked about a window that exists, and with a bound.
   xwininfo -id "$1" >/dev/null 2>&1 &&
-  sum=$(set -o pipefail; timeout 10 import -window "$1" rgb:- 2>/dev/null | md5sum) ||
+  sum=$(set -o pipefail; timeout 10 import -window "$1" "${crop[@]}" rgb:- 2>/dev/null | md5sum) ||
     { echo "x_session: cannot read the pixels of window $1" >&2; return 1; }
   echo "${sum%% *}"
 }
 
-# x_wait_change WINDOW BEFORE [SECONDS]: waits until the window's pixels
-# differ from the fingerprint BEFORE; fails after SECONDS (5).
+# x_wait_change WINDOW BEFORE [SECONDS] [CROP]: waits until the window's
+# pixels (of CROP) differ from the fingerprint BEFORE; fails after SECONDS (5).
 x_wait_change() {
-  x_poll "${3:-5}" _x_differs "$1" "$2"
+  x_poll "${3:-5}" _x_differs "$1" "$2" "${4:-}"
 }
-_x_differs() { local sig; sig=$(x_sig "$1" 2>/dev/null) && [ "$sig" != "$2" ]; }
+_x_differs() { local sig; sig=$(x_sig "$1" "$3" 2>/dev/null) && [ "$sig" != "$2" ]; }
 
-# x_wait_settled WINDOW [SECONDS] [QUIET]: waits until the window's pixels
-# have stayed the same for QUIET seconds (0.3), that is until it is painted
-# and has nothing more to draw; prints the fingerprint. Fails after SECONDS
-# (10). The game's countdown repaints every second, so a QUIET of more than
-# a second means "the countdown has stopped".
+# x_wait_settled WINDOW [SECONDS] [QUIET]: waits until the window has shown
+# nothing new for QUIET seconds (0.3), that is until it is drawn and has
+# nothing more to draw; prints the fingerprint. Fails after SECONDS (10).
+# A picture seen before is not new: the answer box's caret blinks twice a
+# second, and would otherwise leave no quiet moment between it and the
+# countdown. The countdown's text is new every second, so a QUIET of more
+# than a second means "the countdown has stopped".
 x_wait_settled() {
   local win=$1 limit=${2:-10} quiet=${3:-0.3}
-  local end since sig last=""
+  local end since="" taken sig quiet_us
+  local -A seen=()
   end=$(_x_deadline "$limit")
+  quiet_us=$(_x_usec "$quiet")
   while :; do
+    taken=${EPOCHREALTIME/[.,]/}
     sig=$(x_sig "$win" 2>/dev/null) || sig=""
-    if [ -n "$sig" ] && [ "$sig" = "$last" ]; then
-      _x_past "$since" && { echo "$sig"; return 0; }
-    else
-      last=$sig
-      since=$(_x_deadline "$quiet")
+    if [ -n "$sig" ] && [ -z "${seen[$sig]:-}" ]; then
+      seen[$sig]=1
+      since=$((taken + quiet_us))
+    elif [ -n "$sig" ] && ((taken > since)); then
+      echo "$sig"
+      return 0
     fi
     _x_past "$end" && return 1
     sleep "$X_POLL_STEP"
