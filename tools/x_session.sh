@@ -58,14 +58,17 @@ _x_past() { local now=${EPOCHREALTIME/[.,]/}; ((now > $1)); }
 # client can talk to the server (xdpyinfo answers). X_SESSION_PID is the
 # server; its log is kept in X_SESSION_LOG and shown when it does not start.
 x_session_start() {
-  local screen=${1:-1024x768x24} limit=${2:-20} fd number=""
-  X_SESSION_LOG=$(mktemp "${TMPDIR:-/tmp}/xvfb.XXXXXX.log")
-  # The server writes its display number down this pipe once it listens.
-  exec {fd}< <(exec Xvfb -displayfd 1 -screen 0 "$screen" -nolisten tcp -noreset 2>"$X_SESSION_LOG")
+  local screen=${1:-1024x768x24} limit=${2:-20} number=""
+  X_SESSION_DIR=$(mktemp -d "${TMPDIR:-/tmp}/xvfb.XXXXXX")
+  X_SESSION_LOG=$X_SESSION_DIR/log
+  # The server writes its display number to fd 3 once it listens.
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset \
+    3>"$X_SESSION_DIR/display" >"$X_SESSION_LOG" 2>&1 &
   X_SESSION_PID=$!
   x_on_exit "x_session_stop"
-  read -r -t "$limit" -u "$fd" number || true
-  exec {fd}<&-
+  if x_poll "$limit" _x_display_written; then
+    number=$(<"$X_SESSION_DIR/display")
+  fi
   if [ -z "$number" ]; then
     echo "x_session: Xvfb did not start:" >&2
     cat "$X_SESSION_LOG" >&2
@@ -78,6 +81,11 @@ x_session_start() {
   fi
 }
 
+# The number is whole once its line has ended; a server that died writes none.
+_x_display_written() {
+  [[ $(tail -c1 "$X_SESSION_DIR/display" 2>/dev/null) == "" && -s $X_SESSION_DIR/display ]] ||
+    x_gone "$X_SESSION_PID"
+}
 _x_answers() { xdpyinfo >/dev/null 2>&1; }
 
 # x_session_stop: ends the server started by x_session_start, so that its
@@ -86,7 +94,7 @@ x_session_stop() {
   [ -n "${X_SESSION_PID:-}" ] || return 0
   x_stop_process "$X_SESSION_PID"
   X_SESSION_PID=
-  rm -f "$X_SESSION_LOG"
+  rm -rf "$X_SESSION_DIR"
 }
 
 # x_stop_process PID: ends the process PID (a child of this shell) with TERM,
@@ -95,7 +103,6 @@ x_stop_process() {
   [ -n "${1:-}" ] || return 0
   kill -TERM "$1" 2>/dev/null || return 0
   x_poll 10 x_gone "$1" || kill -KILL "$1" 2>/dev/null || true
-  wait "$1" 2>/dev/null || true
 }
 
 # x_gone PID: true once the process PID (a child of this shell) has ended.
@@ -127,9 +134,11 @@ x_sig() {
   [ -n "${2:-}" ] && crop=(-crop "$2")
   # import asks for a click when it cannot find the window, so it is only
   # asked about a window that exists, and with a bound.
-  xwininfo -id "$1" >/dev/null 2>&1 &&
-  sum=$(set -o pipefail; timeout 10 import -window "$1" "${crop[@]}" rgb:- 2>/dev/null | md5sum) ||
-    { echo "x_session: cannot read the pixels of window $1" >&2; return 1; }
+  if ! xwininfo -id "$1" >/dev/null 2>&1 ||
+     ! sum=$(set -o pipefail; timeout 10 import -window "$1" "${crop[@]}" rgb:- 2>/dev/null | md5sum); then
+    echo "x_session: cannot read the pixels of window $1" >&2
+    return 1
+  fi
   echo "${sum%% *}"
 }
 
@@ -142,13 +151,13 @@ _x_differs() { local sig; sig=$(x_sig "$1" "$3" 2>/dev/null) && [ "$sig" != "$2"
 
 # x_wait_settled WINDOW [SECONDS] [QUIET]: waits until the window has shown
 # nothing new for QUIET seconds (0.3), that is until it is drawn and has
-# nothing more to draw; prints the fingerprint. Fails after SECONDS (10).
+# nothing more to draw; prints the fingerprint. Fails after SECONDS (20).
 # A picture seen before is not new: the answer box's caret blinks twice a
 # second, and would otherwise leave no quiet moment between it and the
 # countdown. The countdown's text is new every second, so a QUIET of more
 # than a second means "the countdown has stopped".
 x_wait_settled() {
-  local win=$1 limit=${2:-10} quiet=${3:-0.3}
+  local win=$1 limit=${2:-20} quiet=${3:-0.3}
   local end since="" taken sig quiet_us
   local -A seen=()
   end=$(_x_deadline "$limit")

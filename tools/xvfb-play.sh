@@ -38,7 +38,7 @@ shot question-1
 # numbers, and the countdown has started, so its next tick (a second on)
 # changes the bar's text. (Only the bar: the caret blinks elsewhere.)
 bar=600x27+8+144
-x_wait_change "$win" "$(x_sig "$win" "$bar")" 3 "$bar" || { echo "FAIL: the countdown did not move"; exit 1; }
+x_wait_change "$win" "$(x_sig "$win" "$bar")" 10 "$bar" || { echo "FAIL: the countdown did not move"; exit 1; }
 
 xdotool type --window "$win" --delay 60 "7"
 x_wait_settled "$win" >/dev/null || { echo "FAIL: after typing 7 the window never stopped changing"; exit 1; }
