@@ -16,7 +16,8 @@
 # How often a poll looks again, in seconds.
 X_POLL_STEP=${X_POLL_STEP:-0.05}
 
-_x_exit_cmds=()
+# (Sourced a second time, it keeps what the first registered.)
+[[ -v _x_exit_cmds ]] || _x_exit_cmds=()
 _x_run_exit() {
   local cmd
   for cmd in "${_x_exit_cmds[@]}"; do eval "$cmd" || true; done
