@@ -37,20 +37,14 @@ work=$(mktemp -d)
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-xvfb_pid= busy_pid=
-cleanup() {
-  [ -n "$busy_pid" ] && kill "$busy_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$root/tools/x_session.sh"
+x_on_exit 'rm -rf "$work"'
+busy_pid=
+x_on_exit 'x_stop_process "$busy_pid"'
 
-# A virtual X server of its own, on the first free display.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>>"$log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start (see $log)"; exit 1; }
-xdisplay=:$(tr -d '\n' <"$work/display")
+# A virtual X server of its own, on a display that Xvfb picks.
+x_session_start 1280x1024x24 2>>"$log" || { echo "Xvfb did not start (see $log)"; exit 1; }
+xdisplay=$DISPLAY
 
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 
@@ -77,8 +71,7 @@ run "countdown, idle" env QT_QPA_PLATFORM=offscreen "$b/bench_countdown" --probl
 (while :; do :; done) &
 busy_pid=$!
 run "countdown, other core busy" env QT_QPA_PLATFORM=offscreen "$b/bench_countdown" --problems "$countdown_problems" --load "one core spinning"
-kill "$busy_pid"
-wait "$busy_pid" 2>/dev/null || true
+x_stop_process "$busy_pid"
 busy_pid=
 
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)

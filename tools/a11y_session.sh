@@ -15,41 +15,19 @@ if [ $# -lt 2 ]; then
 fi
 
 if [ "${A11Y_SESSION_INNER:-}" != 1 ]; then
+  source "$(dirname "$0")/x_session.sh"
   work=$(mktemp -d)
-  xvfb_pid=
-  group=
-  cleanup() {
-    # The session first, so that nothing in it loses its X server midway.
-    [ -n "$group" ] && kill -TERM -- "-$group" 2>/dev/null || true
-    [ -n "$group" ] && wait "$group" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill -TERM "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-  }
-  trap cleanup EXIT
-  trap 'exit 143' INT TERM
-
-  exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  exec 3>&-
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
-  if [ ! -s "$work/display" ]; then
-    echo "a11y_session: Xvfb did not start" >&2
-    cat "$work/xvfb.log" >&2
-    exit 1
-  fi
-  export DISPLAY=":$(head -n1 "$work/display")"
+  x_on_exit 'rm -rf "$work"'
+  x_session_start 1280x1024x24 || { echo "a11y_session: Xvfb did not start" >&2; exit 1; }
   export XDG_RUNTIME_DIR="$work/runtime"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
   export HOME="$work/home"
   mkdir -p "$HOME"
-  # A session of its own, in a process group of its own that cleanup ends.
+  # A session of its own, in a process group of its own, ended before the
+  # X server so that nothing in it loses its display midway.
   A11Y_SESSION_INNER=1 setsid dbus-run-session -- "$0" "$@" &
   group=$!
+  x_on_exit 'kill -TERM -- "-$group" 2>/dev/null; wait "$group" 2>/dev/null'
   status=0
   wait "$group" || status=$?
   exit "$status"
@@ -57,14 +35,13 @@ fi
 
 program=$1
 shift
+source "$(dirname "$0")/x_session.sh"
 # The session bus starts the AT-SPI bus launcher on the first call for it.
-for _ in $(seq 50); do
-  if dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-      org.a11y.Bus.GetAddress >/dev/null 2>&1; then
-    break
-  fi
-  sleep 0.1
-done
+a11y_bus_up() {
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress >/dev/null 2>&1
+}
+x_poll 5 a11y_bus_up || true
 # What a screen reader does when it starts.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
   org.freedesktop.DBus.Properties.Set string:org.a11y.Status \

@@ -25,10 +25,11 @@ import tempfile
 
 # The accessibility client's helpers, wherever this script is started from,
 # without leaving a bytecode cache in the source tree.
-sys.path.insert(0, os.path.dirname(os.path.realpath(__file__)))
+HERE = os.path.dirname(os.path.realpath(__file__))
+sys.path.insert(0, HERE)
 sys.dont_write_bytecode = True
 import atspi_play  # noqa: E402
-from atspi_play import by_description, by_name, children, frame_named, pump, xdotool  # noqa: E402
+from atspi_play import by_description, by_name, children, frame_named, xdotool  # noqa: E402
 
 import pyatspi  # noqa: E402
 
@@ -265,6 +266,14 @@ def windows_of(pid):
     return [w for w in out.split()]
 
 
+def settled(window):
+    """Waits until the window has finished drawing: nothing new on it for a
+    fifth of a second (tools/x_session.sh, the scripts' one way to wait on X).
+    Generous bounds: the check runs beside builds on a shared machine."""
+    subprocess.run(["bash", "-c", 'source "$0" && x_wait_settled "$1" 30 0.2 >/dev/null',
+                    os.path.join(HERE, "x_session.sh"), window], check=True, timeout=60)
+
+
 def shoot(window, path):
     subprocess.run(["import", "-window", window, path], check=True, timeout=30)
     return Picture(path)
@@ -293,7 +302,7 @@ def play(program_dir, env, run, out):
         right = operator_result(picture.name, a, b)
 
         def main_stage(stage):
-            pump(0.3)  # let the repaint that follows the change reach the screen
+            settled(win)  # the repaint that follows the change
             pic = shoot(win, f"{out}/main-{stage}.png")
             for name, box, split, stages in MAIN_TEXTS:
                 if stage in stages:
@@ -334,7 +343,7 @@ def play(program_dir, env, run, out):
         xdotool("mousemove", "--window", win, str(twips(l) + 5), str(twips(t) + twips(h) // 2),
                 "click", "1")
         box = wait_for(lambda: [x for x in windows_of(proc.pid) if x != win], 10, "the warning")[0]
-        pump(0.3)
+        settled(box)
         pic = shoot(box, f"{out}/warning.png")
         # The message beside the icon, above the button row.
         run.record("warning", "message box text", pic,
@@ -349,7 +358,7 @@ def play(program_dir, env, run, out):
                     str(twips(t) + twips(h) // 2), "click", "1")
         multi = by_description(main, "the operator is chosen at random")
         wait_for(lambda: multi.getState().contains(pyatspi.STATE_SHOWING), 10, 'the "?"')
-        pump(0.3)
+        settled(win)
         pic = shoot(win, f"{out}/main-options.png")
         run.record("options", "?", pic, rect(2400, 720, 615, 615), TEXT)
 
@@ -358,7 +367,7 @@ def play(program_dir, env, run, out):
         wait_for(lambda: frame_named(app, "Summary"), 10, "the summary")
         swin = wait_for(lambda: [x for x in windows_of(proc.pid) if x != win], 10,
                         "the summary on the X server")[0]
-        pump(0.4)
+        settled(swin)
         pic = shoot(swin, f"{out}/summary.png")
         run.record("summary", "score line", pic, rect(120, 120, 8775, 375, inset=3), TEXT)
         left = 120

@@ -13,82 +13,65 @@ out=${2:-build/xvfb-play}
 mkdir -p "$out"
 rm -f "$out"/*.png
 
-display=""
-for n in $(seq 90 140); do
-  if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display"; exit 1; }
-
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-game=""
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  wait 2>/dev/null || true
-}
-trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source tools/x_session.sh
+x_session_start 1024x768x24
 
 XDG_RUNTIME_DIR=$(mktemp -d) QT_QPA_PLATFORM=xcb "$bin" &
 game=$!
+x_on_exit 'x_stop_process "$game"'
 
-win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quillory$' | head -n1)
-[ -n "$win" ] || { echo "FAIL: no window named Quillory"; exit 1; }
-sleep 1
+win=$(x_wait_window '^Quillory$') || { echo "FAIL: no window named Quillory"; exit 1; }
 
 shot() { import -window root "$out/$1.png"; }
-# The game window's pixels only, to tell stages apart.
-sig() { import -window "$win" rgb:- 2>/dev/null | md5sum | cut -d' ' -f1; }
-changed() {
-  local before=$1 name=$2
-  if [ "$(sig)" = "$before" ]; then echo "FAIL: $name changed nothing on screen"; exit 1; fi
+# Waits until WINDOW differs from BEFORE, then until it is fully drawn.
+changed() {  # BEFORE NAME [WINDOW]
+  local before=$1 name=$2 window=${3:-$win}
+  x_wait_change "$window" "$before" 5 || { echo "FAIL: $name changed nothing on screen"; exit 1; }
+  x_wait_settled "$window" >/dev/null || { echo "FAIL: after $name the window never stopped changing"; exit 1; }
 }
 
 xdotool windowfocus --sync "$win" 2>/dev/null || true
+x_wait_settled "$win" >/dev/null || { echo "FAIL: the game window never finished drawing"; exit 1; }
 shot question-1
-s0=$(sig)
 
 # Question 1 is on the screen without any key: the problem panel shows two
-# numbers, and the countdown has started, so the window differs from the
-# loaded layout (which has "0 + 0" and the "Progress Bar" text).
-sleep 1.2
-changed "$s0" "the countdown"
+# numbers, and the countdown has started, so its next tick (a second on)
+# changes the bar's text. (Only the bar: the caret blinks elsewhere.)
+bar=600x27+8+144
+x_wait_change "$win" "$(x_sig "$win" "$bar")" 10 "$bar" || { echo "FAIL: the countdown did not move"; exit 1; }
 
 xdotool type --window "$win" --delay 60 "7"
+x_wait_settled "$win" >/dev/null || { echo "FAIL: after typing 7 the window never stopped changing"; exit 1; }
 shot typed
-s1=$(sig)
+s2=$(x_sig "$win")
 xdotool key --window "$win" Return
-sleep 0.3
+changed "$s2" "Enter (verdict)"
 shot verdict
-changed "$s1" "Enter (verdict)"
 
-s2=$(sig)
+s3=$(x_sig "$win")
 xdotool key --window "$win" Return
-sleep 0.3
+changed "$s3" "Enter (next problem)"
 shot question-2
-changed "$s2" "Enter (next problem)"
 
 # Judge Question 2 too, so that Play Again starts a new game at once (a
 # problem left open would come back instead, still counting down).
+s4=$(x_sig "$win")
 xdotool type --window "$win" --delay 60 "3"
 xdotool key --window "$win" Return
-sleep 0.3
+changed "$s4" "answering question 2"
 shot verdict-2
 
 # End Game: the wide button across the window, 5640 twips down.
-eval "$(xdotool getwindowgeometry --shell "$win")"
 xdotool mousemove --window "$win" 308 389 click 1
-summary=$(timeout 10 xdotool search --sync --onlyvisible --name '^Summary$' | head -n1)
-[ -n "$summary" ] || { echo "FAIL: End Game showed no summary"; exit 1; }
-sleep 0.5
+summary=$(x_wait_window '^Summary$' 10) || { echo "FAIL: End Game showed no summary"; exit 1; }
+x_wait_settled "$summary" >/dev/null || { echo "FAIL: the summary never finished drawing"; exit 1; }
 shot summary
 
-# Play Again, in the summary window.
+# Play Again, in the summary window: the summary goes, the game comes back.
 xdotool mousemove --window "$summary" 150 301 click 1
-sleep 0.8
-timeout 10 xdotool search --sync --onlyvisible --name '^Quillory$' >/dev/null
+x_wait_no_window '^Summary$' 10 || { echo "FAIL: Play Again left the summary open"; exit 1; }
+win=$(x_wait_window '^Quillory$' 10) || { echo "FAIL: Play Again showed no game window"; exit 1; }
+x_wait_settled "$win" >/dev/null || { echo "FAIL: the new game never finished drawing"; exit 1; }
 shot play-again
 
 echo "photographs in $out: $(cd "$out" && ls *.png | tr '\n' ' ')"

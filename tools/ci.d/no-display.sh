@@ -6,16 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 bin=${QUILLORY_BIN:-$PWD/build/quillory}
 want="Quillory needs a graphical desktop (X11 or Wayland) and could not open one."
+source tools/x_session.sh
 tmp=$(mktemp -d)
-xvfb=""
-game=""
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
+x_on_exit 'rm -rf "$tmp"'
 mkdir -m 700 "$tmp/run"
 
 no_desktop() {  # NAME ENV...
@@ -37,16 +30,12 @@ no_desktop "a platform plugin that does not exist" QT_QPA_PLATFORM=nonesuch
 ls "$tmp"/core* >/dev/null 2>&1 && { echo "FAIL: a core dump was left"; exit 1; }
 
 # No runtime folder: Qt would make $TMPDIR/runtime-USER.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-[ -s "$tmp/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$(cat "$tmp/display")
+x_session_start 1024x768x24 || { echo "FAIL: Xvfb did not start"; exit 1; }
 mkdir "$tmp/temp"
 (cd "$tmp" && exec env -u XDG_RUNTIME_DIR TMPDIR="$tmp/temp" QT_QPA_PLATFORM=xcb "$bin" 2>"$tmp/err") &
 game=$!
-win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quillory$' | head -n1)
-[ -n "$win" ] || { echo "FAIL: no window without XDG_RUNTIME_DIR"; cat "$tmp/err"; exit 1; }
+x_on_exit 'x_stop_process "$game"'
+win=$(x_wait_window '^Quillory$') || { echo "FAIL: no window without XDG_RUNTIME_DIR"; cat "$tmp/err"; exit 1; }
 if [ -n "$(ls -A "$tmp/temp")" ]; then
   echo "FAIL: without XDG_RUNTIME_DIR the program made: $(ls -A "$tmp/temp")"
   exit 1

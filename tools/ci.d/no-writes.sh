@@ -19,26 +19,10 @@ if [ ! -x "$bin" ]; then
 fi
 bin=$(realpath "$bin")
 
+source tools/x_session.sh
 work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A display of our own.
-display=
-for n in $(seq 91 140); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || { echo "no-writes: no free X display" >&2; exit 1; }
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-export DISPLAY=":$display"
+x_on_exit 'rm -rf "$work"'
+x_session_start 1024x768x24
 
 # A fresh home and runtime folder, so that anything written would show, and a
 # session bus as every desktop has one (without it libdbus would launch one
@@ -55,51 +39,41 @@ dbus-run-session -- sh -c 'printf %s "$DBUS_SESSION_BUS_ADDRESS" >"$0"; exec "$@
   "$bin" -reverse -style windows -qwindowgeometry 10x10+0+0 --no-such-option file.txt \
   >"$work/game.log" 2>&1 &
 game_pid=$!
+x_on_exit 'x_stop_process "$game_pid"'
 
-win=
-for _ in $(seq 100); do
-  win=$(xdotool search --onlyvisible --name '^Quillory$' 2>/dev/null | head -n1 || true)
-  [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || { echo "no-writes: the main window never showed" >&2; cat "$work/game.log" >&2; exit 1; }
+win=$(x_wait_window '^Quillory$') ||
+  { echo "no-writes: the main window never showed" >&2; cat "$work/game.log" >&2; exit 1; }
 geometry=$(xdotool getwindowgeometry "$win" | sed -n 's/.*Geometry: //p')
 [ "$geometry" = "616x520" ] || { echo "no-writes: main window is $geometry, not 616x520" >&2; exit 1; }
 xdotool windowfocus --sync "$win"
-sleep 0.3
+x_wait_settled "$win" >/dev/null || { echo "no-writes: the main window never finished drawing" >&2; exit 1; }
 
 # Question 1 is open. Each round: digits, Enter (judged), Enter (next).
 for i in $(seq "$problems"); do
   # (type takes every remaining word as text, so the keys go separately)
   xdotool type --delay 1 "$((i % 97))"
   xdotool key --delay 1 Return Return
-  if [ "$i" -eq 20 ]; then sleep 11; xdotool key --delay 1 Return; fi  # one time-out
+  if [ "$i" -eq 20 ]; then  # one time-out: the countdown runs out and stops
+    x_wait_settled "$win" 30 1.5 >/dev/null || { echo "no-writes: the countdown never stopped" >&2; exit 1; }
+    xdotool key --delay 1 Return
+  fi
 done
-sleep 1
+# Every key has been handled once the window is still between two ticks.
+x_wait_settled "$win" 30 >/dev/null || { echo "no-writes: the game never caught up with the keys" >&2; exit 1; }
 kill -0 "$game_pid" 2>/dev/null || { echo "no-writes: the game ended during play" >&2; exit 1; }
 
 # End Game, then Exit Application in the summary window.
 xdotool mousemove --window "$win" 300 390 click 1
-summary=
-for _ in $(seq 50); do
-  summary=$(xdotool search --onlyvisible --name '^Summary$' 2>/dev/null | head -n1 || true)
-  [ -n "$summary" ] && break
-  sleep 0.1
-done
-[ -n "$summary" ] || { echo "no-writes: End Game showed no summary" >&2; exit 1; }
-sleep 0.3
+summary=$(x_wait_window '^Summary$' 10) || { echo "no-writes: End Game showed no summary" >&2; exit 1; }
+x_wait_settled "$summary" >/dev/null || { echo "no-writes: the summary never finished drawing" >&2; exit 1; }
 # To see the score line of the game played: NO_WRITES_SCREENSHOT=file.png
 if [ -n "${NO_WRITES_SCREENSHOT:-}" ]; then import -window "$summary" "$NO_WRITES_SCREENSHOT"; fi
 xdotool mousemove --window "$summary" 448 301 click 1
 status=0
-for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$game_pid" 2>/dev/null; then
-  echo "no-writes: Exit Application did not end the game" >&2
-  exit 1
-fi
+x_poll 10 x_gone "$game_pid" || { echo "no-writes: Exit Application did not end the game" >&2; exit 1; }
 wait "$game_pid" || status=$?
 game_pid=
 [ "$status" -eq 0 ] || { echo "no-writes: the game exited with $status" >&2; cat "$work/game.log" >&2; exit 1; }
 
-python3 "$root/tools/no_writes_check.py" "$work/trace" "$display" "$(cat "$work/bus")" \
+python3 "$root/tools/no_writes_check.py" "$work/trace" "${DISPLAY#:}" "$(cat "$work/bus")" \
   "$XDG_RUNTIME_DIR" "$problems"
