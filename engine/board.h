@@ -11,25 +11,42 @@ namespace engine {
 // The controls the game reads and changes, by what they are for. The option
 // boxes come first, in the window's order, so that box i is Control(i).
 enum class Control {
-    AdditionBox, SubtractionBox, MultiplicationBox, DivisionBox,  // the operators
-    EasyBox, MediumBox, HardBox,                                  // the levels
-    AnswerBox,     // where the child types
-    NextButton,    // Start, then Next; pressed by Enter
-    Prompt,        // "Press Enter key to continue"
-    RandomSign,    // the "?" that stands for a randomly picked operator
+    // The operator boxes.
+    AdditionBox,
+    SubtractionBox,
+    MultiplicationBox,
+    DivisionBox,
+    // The level boxes.
+    EasyBox,
+    MediumBox,
+    HardBox,
+    AnswerBox,   // where the child types
+    NextButton,  // Start, then Next; pressed by Enter
+    Prompt,      // "Press Enter key to continue"
+    RandomSign,  // the "?" that stands for a randomly picked operator
     Verdict,
     Score,
-    Question,      // "Question n"
+    Question,  // "Question n"
     FirstNumber,
     SecondNumber,
-    Countdown,     // the bar and its text
-    AdditionPicture, SubtractionPicture, MultiplicationPicture, DivisionPicture,
+    Countdown,  // the bar and its text
+    // The operators' pictures, in the order of the boxes.
+    AdditionPicture,
+    SubtractionPicture,
+    MultiplicationPicture,
+    DivisionPicture,
 };
 inline constexpr int kOperatorBoxes = 4;
 inline constexpr int kOptionBoxes = 7;
-constexpr Control optionBox(int i) { return static_cast<Control>(i); }
-constexpr Control levelBox(int i) { return optionBox(kOperatorBoxes + i); }
-constexpr Control picture(int i) { return static_cast<Control>(static_cast<int>(Control::AdditionPicture) + i); }
+constexpr Control optionBox(int i) {
+    return static_cast<Control>(i);
+}
+constexpr Control levelBox(int i) {
+    return optionBox(kOperatorBoxes + i);
+}
+constexpr Control picture(int i) {
+    return static_cast<Control>(static_cast<int>(Control::AdditionPicture) + i);
+}
 
 // A written row of the summary. The list can be emptied while the game still
 // holds the row it wrote last; the generation tells a row that has gone.

@@ -36,7 +36,8 @@ bool Game::noOperatorTicked() const {
 }
 
 std::string Game::countdownText(std::int16_t secondsLeft) const {
-    return texts::kCountdownBefore + formatNumber(secondsLeft) + std::string(texts::kCountdownAfter);
+    return texts::kCountdownBefore + formatNumber(secondsLeft) +
+           std::string(texts::kCountdownAfter);
 }
 
 // ------------------------------------------------------- opening a problem
@@ -62,7 +63,9 @@ void Game::PushButton1_Click() {
         s.step(124, [&] { board_.clear(Control::AnswerBox); });
         s.step(126, [&] { board_.clear(Control::Verdict); });
         s.step(128, [&] { increment(NumProb); });
-        s.step(130, [&] { board_.setText(Control::Question, texts::kQuestion + formatNumber(NumProb)); });
+        s.step(130, [&] {
+            board_.setText(Control::Question, texts::kQuestion + formatNumber(NumProb));
+        });
 
         Range range;
         levelRange(s,
@@ -110,7 +113,8 @@ void Game::randomPick(Steps& s, std::int32_t first, std::int32_t second) {
     }
 }
 
-void Game::showOperator(Steps& s, int index, int firstStep, std::int32_t first, std::int32_t second) {
+void Game::showOperator(Steps& s, int index, int firstStep, std::int32_t first,
+                        std::int32_t second) {
     const Operator op = kOperators[index].op;
     s.step(firstStep, [&] { CorrectAnswer = correctResult(op, first, second); });
     s.step(firstStep + 2, [&] { ProblemText = engine::problemText(op, first, second); });
@@ -136,7 +140,8 @@ void Game::fixedPick(Steps& s, std::int32_t first, std::int32_t second) {
 void Game::txtanswer_KeyPress(int& keyAscii) {
     guards_.run(Procedure::txtanswer_KeyPress, [&](Steps& s) {
         if (s.test(100, [&] { return !board_.enabled(Control::AnswerBox); })) return;
-        if (s.test(102, [&] { return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == 8; })) return;
+        if (s.test(102, [&] { return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == 8; }))
+            return;
         if (!s.test(104, [&] { return keyAscii == 13; })) {
             s.step(156, [&] { keyAscii = 0; });
             return;
@@ -146,7 +151,9 @@ void Game::txtanswer_KeyPress(int& keyAscii) {
         s.step(106, [&] { typed = readTypedAnswer(board_.text(Control::AnswerBox)); });
         s.step(108, [&] { board_.setShown(Control::Prompt, true); });
         judge(s, typed, 110, {112, 114, 116, 118, 126}, {130, 128, 132, 134, 142});
-        s.step(144, [&] { board_.setText(Control::Score, formatNumber(displayedScore(NumRight, NumWrong))); });
+        s.step(144, [&] {
+            board_.setText(Control::Score, formatNumber(displayedScore(NumRight, NumWrong)));
+        });
         s.step(146, [&] {
             board_.setEnabled(Control::NextButton, true);
             board_.problemJudged();
@@ -155,31 +162,37 @@ void Game::txtanswer_KeyPress(int& keyAscii) {
         s.step(150, [&] { board_.stopClock(); });
         s.step(152, [&] { SecondsElapsed = 0; });
         s.step(154, [&] { board_.setEnabled(Control::AnswerBox, false); });
-        if (s.test(154, [&] { return MultiOpMode; })) s.step(154, [&] { board_.setShown(Control::RandomSign, true); });
+        if (s.test(154, [&] { return MultiOpMode; }))
+            s.step(154, [&] { board_.setShown(Control::RandomSign, true); });
     });
 }
 
-void Game::judge(Steps& s, std::int32_t typed, int compareStep, BranchSteps right, BranchSteps wrong) {
+void Game::judge(Steps& s, std::int32_t typed, int compareStep, BranchSteps right,
+                 BranchSteps wrong) {
     if (s.test(compareStep, [&] { return typed == CorrectAnswer; })) {
         s.step(right.counter, [&] { increment(NumRight); });
         s.step(right.message, [&] { board_.setText(Control::Verdict, texts::kThatsCorrect); });
         writeRow(s, right, typed, texts::kCorrect);
     } else {
-        s.step(wrong.message, [&] { board_.setText(Control::Verdict, texts::kWrongAnswerIs + formatNumber(CorrectAnswer)); });
+        s.step(wrong.message, [&] {
+            board_.setText(Control::Verdict, texts::kWrongAnswerIs + formatNumber(CorrectAnswer));
+        });
         s.step(wrong.counter, [&] { increment(NumWrong); });
         writeRow(s, wrong, typed, texts::kWrong);
     }
 }
 
-void Game::writeRow(Steps& s, const BranchSteps& steps, std::int32_t typed, std::string_view verdict) {
+void Game::writeRow(Steps& s, const BranchSteps& steps, std::int32_t typed,
+                    std::string_view verdict) {
     // Should the row fail to be added, the cells below must not land in the
     // previous judgement's row, which the reference would otherwise still name.
     ResultRow = {};
     s.step(steps.row, [&] { ResultRow = board_.summary().addRow(formatNumber(NumProb)); });
-    const std::array<std::string, 4> cells{ProblemText, formatNumber(typed), formatNumber(CorrectAnswer),
-                                           std::string(verdict)};
+    const std::array<std::string, 4> cells{ProblemText, formatNumber(typed),
+                                           formatNumber(CorrectAnswer), std::string(verdict)};
     for (int i = 0; i < 4; ++i)
-        s.step(steps.firstCell + 2 * i, [&] { board_.summary().setCell(ResultRow, i + 1, cells[i]); });
+        s.step(steps.firstCell + 2 * i,
+               [&] { board_.summary().setCell(ResultRow, i + 1, cells[i]); });
     s.step(steps.scoreLine, [&] {
         board_.summary().setScoreLine(scoreLine(displayedScore(NumRight, NumWrong), NumProb));
     });
@@ -200,7 +213,10 @@ void Game::Answer() {
         s.step(102, [&] { board_.setCountdownLength(TimeLimit); });
         if (s.test(104, [&] { return SecondsElapsed <= TimeLimit; }))
             s.step(106, [&] { board_.setCountdown(SecondsElapsed); });
-        s.step(108, [&] { board_.setText(Control::Countdown, countdownText(checked16(TimeLimit - SecondsElapsed))); });
+        s.step(108, [&] {
+            board_.setText(Control::Countdown,
+                           countdownText(checked16(TimeLimit - SecondsElapsed)));
+        });
         s.step(110, [&] { board_.letWaitingEventsRun(); });
         if (s.test(112, [&] { return SecondsElapsed < TimeLimit; })) return;
 
@@ -214,7 +230,9 @@ void Game::Answer() {
         else
             s.step(120, [&] { typed = readTypedAnswer(board_.text(Control::AnswerBox)); });
         judge(s, typed, 122, {124, 126, 128, 130, 138}, {142, 140, 144, 146, 154});
-        s.step(156, [&] { board_.setText(Control::Score, formatNumber(displayedScore(NumRight, NumWrong))); });
+        s.step(156, [&] {
+            board_.setText(Control::Score, formatNumber(displayedScore(NumRight, NumWrong)));
+        });
 
         s.step(158, [&] {
             board_.setEnabled(Control::NextButton, true);
@@ -228,7 +246,8 @@ void Game::Answer() {
         s.step(176, [&] { board_.pointerAtRest(); });
         s.step(178, [&] { board_.setCountdown(0); });
         s.step(178, [&] { board_.setText(Control::Countdown, texts::kBarAtRest); });
-        if (s.test(180, [&] { return MultiOpMode; })) s.step(182, [&] { board_.setShown(Control::RandomSign, true); });
+        if (s.test(180, [&] { return MultiOpMode; }))
+            s.step(182, [&] { board_.setShown(Control::RandomSign, true); });
     });
 }
 

@@ -17,9 +17,9 @@ template <class R, class... Args>
 class FunctionRef<R(Args...)> {
 public:
     template <class F>
-        requires(!std::is_same_v<std::remove_cvref_t<F>, FunctionRef> &&
-                 std::is_invocable_r_v<R, F&, Args...>)
-    FunctionRef(F&& f) noexcept  // NOLINT: converts from any callable, as std::function does
+    requires(!std::is_same_v<std::remove_cvref_t<F>, FunctionRef> &&
+             std::is_invocable_r_v<R, F&, Args...>) FunctionRef(F&& f)
+    noexcept  // NOLINT: converts from any callable, as std::function does
         : object_(const_cast<void*>(static_cast<const void*>(std::addressof(f)))),
           call_([](void* object, Args... args) -> R {
               auto& callable = *static_cast<std::remove_reference_t<F>*>(object);

@@ -19,11 +19,13 @@ inline QLabel* Label1(const windows::Form2* s) {
 }
 // Play Again.
 inline windows::PushButton* PushButton8(const windows::Form2* s) {
-    return s->findChild<windows::PushButton*>(QStringLiteral("PushButton8"), Qt::FindDirectChildrenOnly);
+    return s->findChild<windows::PushButton*>(QStringLiteral("PushButton8"),
+                                              Qt::FindDirectChildrenOnly);
 }
 // Exit Application.
 inline windows::PushButton* PushButton1(const windows::Form2* s) {
-    return s->findChild<windows::PushButton*>(QStringLiteral("PushButton1"), Qt::FindDirectChildrenOnly);
+    return s->findChild<windows::PushButton*>(QStringLiteral("PushButton1"),
+                                              Qt::FindDirectChildrenOnly);
 }
 
 }  // namespace parts

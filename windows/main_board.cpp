@@ -15,31 +15,41 @@ namespace {
 
 std::string_view locationOf(engine::Procedure p) {
     switch (p) {
-    case engine::Procedure::PushButton1_Click:
-        return frame::where::kForm1Next;
-    case engine::Procedure::txtanswer_KeyPress:
-        return frame::where::kForm1KeyPress;
-    case engine::Procedure::Timer1_Timer:
-        return frame::where::kForm1Timer;
-    case engine::Procedure::Answer:
-        return frame::where::kForm1Answer;
+        case engine::Procedure::PushButton1_Click:
+            return frame::where::kForm1Next;
+        case engine::Procedure::txtanswer_KeyPress:
+            return frame::where::kForm1KeyPress;
+        case engine::Procedure::Timer1_Timer:
+            return frame::where::kForm1Timer;
+        case engine::Procedure::Answer:
+            return frame::where::kForm1Answer;
     }
     return {};
 }
 }  // namespace
 
 MainBoard::MainBoard(Form1& f)
-    : form_(f),
-      widgets_{f.Check1,      f.Check2,   f.Check3,     f.Check4,     f.Check5,  f.Check6,
-               f.Check7,      f.txtanswer, f.PushButton1, f.Label5,     f.lblMultiOp, f.lblmessage,
-               f.lblscore,    f.lblQuestion, f.lblNum1, f.lblNum2,    f.ProgressBar1, f.imgAdd,
-               f.imgSub,      f.imgMul,   f.imgDiv} {}
+    : form_(f), widgets_{f.Check1,     f.Check2,       f.Check3,    f.Check4,      f.Check5,
+                         f.Check6,     f.Check7,       f.txtanswer, f.PushButton1, f.Label5,
+                         f.lblMultiOp, f.lblmessage,   f.lblscore,  f.lblQuestion, f.lblNum1,
+                         f.lblNum2,    f.ProgressBar1, f.imgAdd,    f.imgSub,      f.imgMul,
+                         f.imgDiv} {}
 
-bool MainBoard::ticked(Control box) const { return static_cast<CheckBox*>(widget(box))->value() == 1; }
-bool MainBoard::enabled(Control c) const { return widget(c)->isEnabled(); }
-void MainBoard::setEnabled(Control c, bool enabled) { widget(c)->setEnabled(enabled); }
-bool MainBoard::shown(Control c) const { return windows::shown(widget(c)); }
-void MainBoard::setShown(Control c, bool shown) { widget(c)->setVisible(shown); }
+bool MainBoard::ticked(Control box) const {
+    return static_cast<CheckBox*>(widget(box))->value() == 1;
+}
+bool MainBoard::enabled(Control c) const {
+    return widget(c)->isEnabled();
+}
+void MainBoard::setEnabled(Control c, bool enabled) {
+    widget(c)->setEnabled(enabled);
+}
+bool MainBoard::shown(Control c) const {
+    return windows::shown(widget(c));
+}
+void MainBoard::setShown(Control c, bool shown) {
+    widget(c)->setVisible(shown);
+}
 
 std::string MainBoard::text(Control c) const {
     if (c == Control::AnswerBox) return form_.txtanswer->text().toStdString();
@@ -60,23 +70,49 @@ void MainBoard::clear(Control c) {
     static_cast<QLabel*>(widget(c))->clear();
 }
 
-void MainBoard::focus(Control c) { widget(c)->setFocus(Qt::OtherFocusReason); }
-void MainBoard::setCountdownLength(int seconds) { form_.ProgressBar1->setMaximum(seconds); }
-void MainBoard::setCountdown(int secondsGone) { form_.ProgressBar1->setValue(secondsGone); }
-void MainBoard::startClock() { form_.Timer1->start(); }
-void MainBoard::stopClock() { form_.Timer1->stop(); }
-void MainBoard::warn(std::string_view text) { form_.seams().boxes.warn(qs(text)); }
-void MainBoard::letWaitingEventsRun() { QCoreApplication::processEvents(); }
-void MainBoard::pointerAtRest() { form_.pointer().setMode(frame::PointerMode::Default); }
-engine::SummaryList& MainBoard::summary() { return form_.form2(); }
-void MainBoard::problemJudged() { announceVerdict(*form_.lblmessage); }
-void MainBoard::timeIsOver() { announceTimeOut(*form_.ProgressBar1); }
+void MainBoard::focus(Control c) {
+    widget(c)->setFocus(Qt::OtherFocusReason);
+}
+void MainBoard::setCountdownLength(int seconds) {
+    form_.ProgressBar1->setMaximum(seconds);
+}
+void MainBoard::setCountdown(int secondsGone) {
+    form_.ProgressBar1->setValue(secondsGone);
+}
+void MainBoard::startClock() {
+    form_.Timer1->start();
+}
+void MainBoard::stopClock() {
+    form_.Timer1->stop();
+}
+void MainBoard::warn(std::string_view text) {
+    form_.seams().boxes.warn(qs(text));
+}
+void MainBoard::letWaitingEventsRun() {
+    QCoreApplication::processEvents();
+}
+void MainBoard::pointerAtRest() {
+    form_.pointer().setMode(frame::PointerMode::Default);
+}
+engine::SummaryList& MainBoard::summary() {
+    return form_.form2();
+}
+void MainBoard::problemJudged() {
+    announceVerdict(*form_.lblmessage);
+}
+void MainBoard::timeIsOver() {
+    announceTimeOut(*form_.ProgressBar1);
+}
 
 void MainBoard::run(engine::Procedure procedure, engine::FunctionRef<void(engine::Steps&)> body) {
     frame::Guard::run(locationOf(procedure), form_.seams().boxes, form_.seams().ending,
                       [&](frame::Guard& g) { body(g); });
 }
-bool MainBoard::ended() const { return form_.seams().ending.ended(); }
-bool MainBoard::reportOpen() const { return frame::Guard::reportOpen(); }
+bool MainBoard::ended() const {
+    return form_.seams().ending.ended();
+}
+bool MainBoard::reportOpen() const {
+    return frame::Guard::reportOpen();
+}
 
 }  // namespace windows
