@@ -4,17 +4,12 @@
 // after every event it delivers. Shared by the stress test and tools/soak.
 
 #include <QString>
-#include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/uniform_source.h"
-#include "frame/ending.h"
-#include "frame/messages.h"
-#include "frame/seams.h"
 #include "windows/form1.h"
 
 namespace stress {

@@ -6,6 +6,7 @@
 
 #include "accessibility.h"
 #include "form2.h"
+#include "frame/guard.h"
 #include "frame/main_module.h"
 #include "title_strip.h"
 

@@ -4,14 +4,11 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <cstdint>
 #include <memory>
-#include <string>
 
 #include "check_box.h"
 #include "controls.h"
 #include "engine/game.h"
-#include "frame/guard.h"
 #include "frame/pointer.h"
 #include "frame/seams.h"
 #include "main_board.h"
