@@ -22,7 +22,7 @@ else
   startup_runs=15 enter_problems=1000 longest_problems=32767 countdown_problems=10
 fi
 
-bash "$root/tools/setup.sh"
+bash "$root/tools/setup.sh" bench
 echo "== building the benchmarks (Release) in $build =="
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DQUILLORY_TESTS=OFF -DQUILLORY_TOOLS=OFF -DQUILLORY_SANITIZE=OFF >/dev/null

@@ -1,17 +1,28 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Quillory needs on Debian.
-# Idempotent: apt-get runs only when a package is missing, and the package
-# lists are refreshed only then.
+# Installs the Debian packages a Quillory command needs, by group:
+#   bash tools/setup.sh play      build and start the game
+#   bash tools/setup.sh test      build and run every test and check
+#   bash tools/setup.sh bench     the benchmarks
+#   bash tools/setup.sh windows   the Windows cross-build and its Wine tests
+# Several groups may be named; with none, "test". Idempotent: apt-get runs
+# only when a package is missing, and the package lists are refreshed only
+# then.
 set -euo pipefail
 
-packages=(
+# Building and starting the game: the compiler, Qt and the fonts the windows
+# name (Liberation stands in for Arial and Times New Roman).
+play=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins libgtest-dev
+  qt6-base-dev qt6-qpa-plugins
   fonts-liberation2 fontconfig
+)
+test=(
+  "${play[@]}" libgtest-dev
+  # the real program under Xvfb, driven and photographed
   xvfb xdotool imagemagick x11-utils
   # reliability checks: the system-call tracer for the no-writes check
   strace
-  # benchmarks
+  # the benchmarks build with the tests
   libbenchmark-dev time
   # desktop integration: validators, the accessibility bus and its client
   appstream desktop-file-utils at-spi2-core python3-pyatspi dbus-x11
@@ -21,9 +32,30 @@ packages=(
   # qt6ct for a dark Fusion palette, the Wayland plugin and a compositor
   qt6-gtk-platformtheme gnome-themes-extra qt6ct qt6-wayland weston
 )
+bench=("${play[@]}" libbenchmark-dev time xvfb x11-utils xdotool imagemagick python3)
+windows=(
+  "${play[@]}" libgtest-dev
+  # the cross compiler; mingw-w64-x86-64-dev by name, or tchar.h is missing
+  g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+  # apt-get source for Debian's qtbase
+  dpkg-dev
+)
+
+groups=("$@")
+((${#groups[@]})) || groups=(test)
+packages=()
+for g in "${groups[@]}"; do
+  case $g in
+    play) packages+=("${play[@]}") ;;
+    test) packages+=("${test[@]}") ;;
+    bench) packages+=("${bench[@]}") ;;
+    windows) packages+=("${windows[@]}") ;;
+    *) echo "setup: unknown group $g (play, test, bench, windows)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
-for p in "${packages[@]}"; do
+for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$p")
   fi

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/setup.sh
+bash tools/setup.sh test
 
 jobs=$(nproc 2>/dev/null || echo 2)
 # The unit tests run offscreen; the checks in tools/ci.d start the real
