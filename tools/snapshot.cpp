@@ -141,7 +141,7 @@ std::map<QString, Render> states() {
     all["timed-out"] = [](const QString& out) {
         Scene s;
         s.showAndActivate();
-        for (int i = 0; i < 10; ++i) s.form1->Timer1_Timer();
+        for (int i = 0; i < engine::kTimeLimit; ++i) s.form1->Timer1_Timer();
         return save(s.form1.get(), out);
     };
     all["summary"] = [](const QString& out) {
