@@ -117,19 +117,17 @@ QPalette lightScheme(QPalette own) {
         QRgb on, off;  // enabled (active and inactive), switched off
     };
     constexpr Role kRoles[] = {
-        {QPalette::Window, 0xefefef, 0xefefef}, {QPalette::WindowText, 0x000000, 0xbebebe},
         {QPalette::Base, 0xffffff, 0xefefef},   {QPalette::Text, 0x000000, 0xbebebe},
         {QPalette::Button, 0xefefef, 0xefefef}, {QPalette::ButtonText, 0x000000, 0xbebebe},
         {QPalette::Light, 0xffffff, 0xffffff},  {QPalette::Midlight, 0xcacaca, 0xcacaca},
         {QPalette::Mid, 0xb8b8b8, 0xb8b8b8},    {QPalette::Dark, 0x9f9f9f, 0xbebebe},
         {QPalette::Shadow, 0x767676, 0xb1b1b1}, {QPalette::BrightText, 0xffffff, 0xffffff}};
-    // What the widget set itself (the layout's background, the caption's
-    // ink) stays; what it would take from the desktop comes from the scheme.
+    // Window and WindowText are not among them: what the control stands on
+    // (the layout's colour) and its caption's ink stay its own.
     for (const Role& r : kRoles) {
-        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            if (!own.isBrushSet(group, r.role))
-                own.setColor(group, r.role, QColor(group == QPalette::Disabled ? r.off : r.on));
-        }
+        own.setColor(QPalette::Active, r.role, QColor(r.on));
+        own.setColor(QPalette::Inactive, r.role, QColor(r.on));
+        own.setColor(QPalette::Disabled, r.role, QColor(r.off));
     }
     return own;
 }

@@ -34,8 +34,9 @@ QColor inkFor(const QColor& behind);
 // Whether the system gives `behind` (its window, button face or base), rather
 // than the layout fixing it.
 bool systemGives(const QColor& behind);
-// `own` with the surfaces, frames and texts it does not set itself taken
-// from the light scheme the layout was drawn in, in every colour group; the
+// `own` with the surfaces, frames and texts of the light scheme the layout
+// was drawn in, in every colour group, except its window and window text
+// (what the control stands on and its caption's ink, which stay); the
 // accents (highlight, links) stay the system's. For the parts of a control
 // that the style draws from the palette (a check box's square and tick) where
 // the control stands on a colour the layout fixed: a dark scheme would draw a
