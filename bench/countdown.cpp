@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <cmath>
 
+#include "engine/game.h"
 #include "rig/summary_parts.h"
 #include "support.h"
 #include "windows/form2.h"
@@ -19,6 +20,9 @@
 using namespace bench;
 
 namespace {
+
+// The ticks of one countdown, a second each.
+constexpr std::size_t kLimit = engine::kTimeLimit;
 
 // Stamps the timer events of one QTimer as they arrive, before its handler.
 class TickStamps final : public QObject {
@@ -76,7 +80,7 @@ std::vector<Problem> runGame(int problems) {
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, &loop, [] { fail("the countdown never ran out"); });
-    guard.start(problems * 10'000 + 30'000);
+    guard.start(static_cast<int>(problems * kLimit * 1000) + 30'000);
 
     f.showCentred();  // the activation opens Question 1
     loop.exec();
@@ -93,13 +97,15 @@ public:
     Clock::time_point started;
     std::vector<Clock::time_point> ticks;
 
-    // The ticks in rounds of ten, each round starting at the tick before it.
+    // The ticks in rounds of a countdown's length, each round starting at the
+    // tick before it.
     std::vector<Problem> rounds() const {
         std::vector<Problem> out;
-        for (std::size_t k = 0; (k + 1) * 10 <= ticks.size(); ++k) {
+        for (std::size_t k = 0; (k + 1) * kLimit <= ticks.size(); ++k) {
             Problem p;
-            p.started = k == 0 ? started : ticks[k * 10 - 1];
-            p.ticks.assign(ticks.begin() + static_cast<long>(k * 10), ticks.begin() + static_cast<long>(k * 10 + 10));
+            p.started = k == 0 ? started : ticks[k * kLimit - 1];
+            p.ticks.assign(ticks.begin() + static_cast<long>(k * kLimit),
+                           ticks.begin() + static_cast<long>((k + 1) * kLimit));
             p.judged = p.ticks.back();
             p.timedOut = true;
             out.push_back(p);
@@ -133,7 +139,7 @@ Summary summarise(const std::vector<Problem>& problems) {
     for (const Problem& p : problems) {
         const double t = msBetween(p.started, p.judged);
         timeouts.push_back(t);
-        s.worstTimeoutError = std::max(s.worstTimeoutError, std::fabs(t - 10'000.0));
+        s.worstTimeoutError = std::max(s.worstTimeoutError, std::fabs(t - kLimit * 1000.0));
         if (p.timedOut) ++s.allTimedOut;
         if (!p.ticks.empty()) lastTick.push_back(msBetween(p.ticks.back(), p.judged));
         Clock::time_point last = p.started;

@@ -4,9 +4,7 @@
 #include <time.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -18,7 +16,7 @@
 
 #include "proc_status.h"
 
-#include "frame/main_module.h"
+#include "rig/application.h"
 
 namespace bench {
 
@@ -84,23 +82,8 @@ std::size_t heapInUse() {
     return mi.uordblks + mi.hblkhd;
 }
 
-void prepareEnvironment() {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (!std::getenv("XDG_RUNTIME_DIR")) {
-        static QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/quillory-bench-runtime";
-        QDir().mkpath(QString::fromLocal8Bit(runtime));
-        QFile::setPermissions(QString::fromLocal8Bit(runtime),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
-    }
-}
-
 std::unique_ptr<QApplication> makeApplication(int& argc, char** argv) {
-    prepareEnvironment();
-    auto app = std::make_unique<QApplication>(argc, argv);
-    app->setQuitOnLastWindowClosed(false);
-    frame::installFontSubstitutes();
-    return app;
+    return std::make_unique<rig::Application>(argc, argv);
 }
 
 // ----------------------------------------------------------------- PaintWatch

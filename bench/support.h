@@ -57,9 +57,8 @@ long peakResidentKiB();
 long residentKiB();
 std::size_t heapInUse();
 
-// Runs the platform plugin offscreen unless one is named, as the tests do.
-void prepareEnvironment();
-// The application the in-process benchmarks run in, set up like the game's.
+// The application the in-process benchmarks run in, as the tests' and the
+// tools' (rig/application.h).
 std::unique_ptr<QApplication> makeApplication(int& argc, char** argv);
 
 // Notices when a widget paints. The time is taken when the paint event

@@ -18,7 +18,7 @@ std::string operator+(std::string_view a, const std::string& b) {
 void Game::load(Steps& s) {
     s.step(132, [&] { NumProb = 0; });
     s.step(134, [&] { NumRight = 0; });
-    s.step(136, [&] { TimeLimit = 10; });
+    s.step(136, [&] { TimeLimit = kTimeLimit; });
     s.step(138, [&] { SecondsElapsed = 0; });
 }
 

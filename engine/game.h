@@ -9,6 +9,9 @@
 
 namespace engine {
 
+// The seconds a problem stands open; at the last one it is judged as it stands.
+inline constexpr std::int16_t kTimeLimit = 10;
+
 // The game: its state and its procedures, each a list of numbered steps run
 // under the window's error guard. Opening a problem, judging it by Enter or
 // by time-out, the countdown and the option boxes' rules all live here; the

@@ -88,17 +88,49 @@ struct Ink {
     QColor disabled;
 };
 
-Ink inkPair(const QColor& behind) {
+const Pair* systemPair(const QColor& behind) {
     const QPalette system = QGuiApplication::palette();
-    for (const Pair& pair : kSystemPairs) {
-        if (system.color(QPalette::Active, pair.back).rgb() == behind.rgb())
-            return {system.color(QPalette::Active, pair.text),
-                    system.color(QPalette::Disabled, pair.text)};
+    for (const Pair& pair : kSystemPairs)
+        if (system.color(QPalette::Active, pair.back).rgb() == behind.rgb()) return &pair;
+    return nullptr;
+}
+
+Ink inkPair(const QColor& behind) {
+    if (const Pair* pair = systemPair(behind)) {
+        const QPalette system = QGuiApplication::palette();
+        return {system.color(QPalette::Active, pair->text),
+                system.color(QPalette::Disabled, pair->text)};
     }
     return {kLayoutText, kLayoutDisabledText};
 }
 
 }  // namespace
+
+bool systemGives(const QColor& behind) {
+    return systemPair(behind) != nullptr;
+}
+
+QPalette lightScheme(QPalette own) {
+    // Qt's own light scheme, the one the default desktop gives.
+    struct Role {
+        QPalette::ColorRole role;
+        QRgb on, off;  // enabled (active and inactive), switched off
+    };
+    constexpr Role kRoles[] = {
+        {QPalette::Base, 0xffffff, 0xefefef},   {QPalette::Text, 0x000000, 0xbebebe},
+        {QPalette::Button, 0xefefef, 0xefefef}, {QPalette::ButtonText, 0x000000, 0xbebebe},
+        {QPalette::Light, 0xffffff, 0xffffff},  {QPalette::Midlight, 0xcacaca, 0xcacaca},
+        {QPalette::Mid, 0xb8b8b8, 0xb8b8b8},    {QPalette::Dark, 0x9f9f9f, 0xbebebe},
+        {QPalette::Shadow, 0x767676, 0xb1b1b1}, {QPalette::BrightText, 0xffffff, 0xffffff}};
+    // Window and WindowText are not among them: what the control stands on
+    // (the layout's colour) and its caption's ink stay its own.
+    for (const Role& r : kRoles) {
+        own.setColor(QPalette::Active, r.role, QColor(r.on));
+        own.setColor(QPalette::Inactive, r.role, QColor(r.on));
+        own.setColor(QPalette::Disabled, r.role, QColor(r.off));
+    }
+    return own;
+}
 
 QColor inkFor(const QColor& behind) {
     return readableOn(behind, {inkPair(behind).text}, kTextContrast);

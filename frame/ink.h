@@ -31,6 +31,17 @@ QColor readableOn(const QList<QColor>& backs, std::initializer_list<QColor> want
 // any other colour is one the layout fixed, drawn for a light scheme, and
 // takes that scheme's dark text. Either is held to kTextContrast.
 QColor inkFor(const QColor& behind);
+// Whether the system gives `behind` (its window, button face or base), rather
+// than the layout fixing it.
+bool systemGives(const QColor& behind);
+// `own` with the surfaces, frames and texts of the light scheme the layout
+// was drawn in, in every colour group, except its window and window text
+// (what the control stands on and its caption's ink, which stay); the
+// accents (highlight, links) stay the system's. For the parts of a control
+// that the style draws from the palette (a check box's square and tick) where
+// the control stands on a colour the layout fixed: a dark scheme would draw a
+// black square on the white.
+QPalette lightScheme(QPalette own);
 // Gives `w` that colour in palette role `role`, and for the switched-off
 // state the matching grey held to kDisabledContrast (without `greyWhenOff`,
 // the text keeps its colour when switched off).

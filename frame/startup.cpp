@@ -79,17 +79,22 @@ bool privateFolder(const QByteArray& path) {
 
 }  // namespace
 
-void keepQtFromMakingARuntimeFolder() {
-    if (privateFolder(qgetenv("XDG_RUNTIME_DIR"))) return;
+bool useExistingRuntimeFolder() {
+    if (privateFolder(qgetenv("XDG_RUNTIME_DIR"))) return true;
     // Qt's own fallback, where an earlier run of some Qt program made it.
     if (const passwd* me = ::getpwuid(::geteuid())) {
         const QByteArray fallback =
             QFile::encodeName(QDir::tempPath() + QLatin1String("/runtime-")) + me->pw_name;
         if (privateFolder(fallback)) {
             qputenv("XDG_RUNTIME_DIR", fallback);
-            return;
+            return true;
         }
     }
+    return false;
+}
+
+void keepQtFromMakingARuntimeFolder() {
+    if (useExistingRuntimeFolder()) return;
     // None exists. Qt tries to make the one it is given, then one in the
     // temporary folder: below a device node neither can be made. The game
     // keeps no temporary files, so nothing else looks there.

@@ -32,5 +32,9 @@ public:
 // existing private runtime folder is used; when there is none, Qt's look-ups
 // are pointed where nothing can be created.
 void keepQtFromMakingARuntimeFolder();
+// Its first half, for programs that run the game inside themselves and may
+// make a folder of their own: points XDG_RUNTIME_DIR at an existing private
+// runtime folder, and says whether there was one.
+bool useExistingRuntimeFolder();
 
 }  // namespace frame

@@ -105,18 +105,17 @@ TEST_F(Accessibility, TheWindowReadsTheProblemInTheOrderItIsSaid) {
 
 TEST_F(Accessibility, TheCountdownTextIsTheBarsNameAsItChanges) {
     Form1& f = game.start();
-    EXPECT_EQ(nameOf(f.ProgressBar1), "You have 10 seconds to answer this question.");
+    EXPECT_EQ(nameOf(f.ProgressBar1), testing_support::secondsLeft(engine::kTimeLimit));
     EXPECT_EQ(descriptionOf(f.ProgressBar1), "seconds left to answer");
     const QString before = f.ProgressBar1->text();
-    for (int left = 9; left >= 1; --left) {
+    for (int left = engine::kTimeLimit - 1; left >= 1; --left) {
         game.tick();
-        EXPECT_EQ(nameOf(f.ProgressBar1),
-                  QStringLiteral("You have %1 seconds to answer this question.").arg(left));
+        EXPECT_EQ(nameOf(f.ProgressBar1), testing_support::secondsLeft(left));
     }
     QAccessibleValueInterface* value = ifaceOf(f.ProgressBar1)->valueInterface();
     ASSERT_NE(value, nullptr);
-    EXPECT_EQ(value->currentValue().toInt(), 9);
-    EXPECT_EQ(value->maximumValue().toInt(), 10);
+    EXPECT_EQ(value->currentValue().toInt(), engine::kTimeLimit - 1);
+    EXPECT_EQ(value->maximumValue().toInt(), engine::kTimeLimit);
     // The seconds are read, not announced: only the time-out is.
     EXPECT_TRUE(heard.empty());
     EXPECT_NE(before, f.ProgressBar1->text());
@@ -151,7 +150,7 @@ TEST_F(Accessibility, TheTimeOutIsAnnouncedBeforeItsVerdict) {
     QWidget* focus = QApplication::focusWidget();
     ASSERT_EQ(focus, f.txtanswer);
     heard.clear();
-    game.ticks(10);
+    game.ticks(engine::kTimeLimit);
     ASSERT_EQ(heard.size(), 2u);
     EXPECT_EQ(heard[0].object, f.ProgressBar1);
     EXPECT_EQ(heard[0].text, "Time is over.");

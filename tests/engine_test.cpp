@@ -426,7 +426,8 @@ TEST(Game, JudgesByEnterAndByTimeOutWithoutAWindow) {
     game.PushButton1_Click();
     EXPECT_EQ(board.text(Control::Question), "Question 1");
     EXPECT_EQ(game.problemText(), "3 + 4");
-    EXPECT_EQ(board.text(Control::Countdown), "You have 10 seconds to answer this question.");
+    EXPECT_EQ(board.text(Control::Countdown), "You have " + std::to_string(engine::kTimeLimit) +
+                                                  " seconds to answer this question.");
     EXPECT_TRUE(board.clock);
     EXPECT_FALSE(board.enabled(Control::NextButton));
     EXPECT_FALSE(board.enabled(Control::HardBox));
@@ -444,8 +445,8 @@ TEST(Game, JudgesByEnterAndByTimeOutWithoutAWindow) {
     EXPECT_FALSE(board.clock);
 
     game.PushButton1_Click();
-    for (int tick = 1; tick < 10; ++tick) game.Timer1_Timer();
-    EXPECT_EQ(board.at(Control::Countdown).value, 9);
+    for (int tick = 1; tick < engine::kTimeLimit; ++tick) game.Timer1_Timer();
+    EXPECT_EQ(board.at(Control::Countdown).value, engine::kTimeLimit - 1);
     EXPECT_EQ(board.text(Control::Countdown), "You have 1 seconds to answer this question.");
     EXPECT_EQ(board.rows.size(), 1u);
     game.Timer1_Timer();

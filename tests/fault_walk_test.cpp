@@ -75,7 +75,9 @@ struct Flow {
     std::function<void(Game&)> trigger;  // runs the procedures under test
 };
 
-void timeOut(Game& g) { g.ticks(10); }
+void timeOut(Game& g) {
+    g.ticks(engine::kTimeLimit);
+}
 
 // Ticks the wanted boxes first, then unticks the others, so that no group is
 // ever left empty on the way (which would warn).
@@ -132,20 +134,24 @@ std::vector<Flow> flows() {
     out.push_back({"Enter, right", withCursor, [](Game& g) { g.answer(true); }});
     out.push_back({"Enter, wrong", withCursor, [](Game& g) { g.answer(false); }});
     out.push_back({"a tick", withCursor, [](Game& g) { g.tick(); }});
-    out.push_back({"time-out, empty", [](Game& g) { withCursor(g); g.ticks(9); },
+    out.push_back({"time-out, empty",
+                   [](Game& g) {
+                       withCursor(g);
+                       g.ticks(engine::kTimeLimit - 1);
+                   },
                    [](Game& g) { g.tick(); }});
     out.push_back({"time-out, right",
                    [](Game& g) {
                        withCursor(g);
                        g.type(QString::number(g.form().game().correctAnswer()));
-                       g.ticks(9);
+                       g.ticks(engine::kTimeLimit - 1);
                    },
                    [](Game& g) { g.tick(); }});
     out.push_back({"time-out, wrong",
                    [](Game& g) {
                        withCursor(g);
                        g.type(QString::number(g.form().game().correctAnswer() + 1));
-                       g.ticks(9);
+                       g.ticks(engine::kTimeLimit - 1);
                    },
                    [](Game& g) { g.tick(); }});
     const auto multi = [](Game& g) {
@@ -154,7 +160,11 @@ std::vector<Flow> flows() {
         g.enter();
     };
     out.push_back({"Enter with several operators", multi, [](Game& g) { g.answer(true); }});
-    out.push_back({"time-out with several operators", [multi](Game& g) { multi(g); g.ticks(9); },
+    out.push_back({"time-out with several operators",
+                   [multi](Game& g) {
+                       multi(g);
+                       g.ticks(engine::kTimeLimit - 1);
+                   },
                    [](Game& g) { g.tick(); }});
     out.push_back({"End Game, summary loads", withCursor,
                    [](Game& g) { g.click(g.form().PushButton8); }});
@@ -430,7 +440,7 @@ TEST(FaultWalk, AFailedRowLeavesThePreviousRowAlone) {
         injector.arm(Site{std::string(w.location), w.rowStep, 1});
         g.type(QString::number(f.game().correctAnswer() + (w.right ? 0 : 1)));
         if (w.byTimeOut)
-            g.ticks(10);
+            g.ticks(engine::kTimeLimit);
         else
             g.enter();
         injector.disarm();

@@ -254,7 +254,7 @@ TEST(Form1Press, FirstPressOpensQuestionOne) {
     Form1& f = game.start();
     EXPECT_EQ(f.lblQuestion->text(), "Question 1");
     EXPECT_EQ(f.game().NumProb, 1);
-    EXPECT_EQ(f.ProgressBar1->text(), "You have 10 seconds to answer this question.");
+    EXPECT_EQ(f.ProgressBar1->text(), testing_support::secondsLeft(engine::kTimeLimit));
     for (auto* b : f.optionBoxes()) EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
     EXPECT_FALSE(f.PushButton1->isEnabled());
     EXPECT_EQ(f.PushButton1->text(), "Next");

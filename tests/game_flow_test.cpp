@@ -111,7 +111,7 @@ TEST(GameFlow, AHeldDownEnterActsOnceUntilPressedAgain) {
 TEST(GameFlow, EnterAfterTimeOutOpensOneProblem) {
     Game game;
     Form1& f = game.start();
-    game.ticks(10);
+    game.ticks(engine::kTimeLimit);
     ASSERT_TRUE(f.PushButton1->isEnabled());
     ASSERT_EQ(game.summary()->rowCount(), 1);
     game.enter();

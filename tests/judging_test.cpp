@@ -19,14 +19,10 @@ using testing_support::drawOf;
 using testing_support::Game;
 using testing_support::rowCells;
 using testing_support::scriptEasy;
+using testing_support::secondsLeft;
 using testing_support::texts;
 
 namespace {
-
-
-QString secondsLeft(int n) {
-    return QStringLiteral("You have %1 seconds to answer this question.").arg(n);
-}
 
 bool anyOptionBoxEnabled(windows::Form1& f) {
     for (auto* box : f.optionBoxes())
@@ -58,7 +54,7 @@ TEST(Judging, OneGamePlayedThroughRealKeys) {
     EXPECT_EQ(f.lblQuestion->text(), "Question 1");
     EXPECT_EQ(f.lblNum1->text(), "3");
     EXPECT_EQ(f.lblNum2->text(), "4");
-    EXPECT_EQ(f.ProgressBar1->text(), secondsLeft(10));
+    EXPECT_EQ(f.ProgressBar1->text(), secondsLeft(engine::kTimeLimit));
     EXPECT_EQ(f.focusWidget(), f.txtanswer);
 
     // Right, by Enter.
@@ -94,11 +90,11 @@ TEST(Judging, OneGamePlayedThroughRealKeys) {
     // Left to run out.
     game.enter();
     EXPECT_EQ(f.lblQuestion->text(), "Question 3");
-    for (int t = 1; t <= 9; ++t) {
+    for (int t = 1; t < engine::kTimeLimit; ++t) {
         game.tick();
         EXPECT_EQ(f.ProgressBar1->value(), t);
-        EXPECT_EQ(f.ProgressBar1->maximum(), 10);
-        EXPECT_EQ(f.ProgressBar1->text(), secondsLeft(10 - t));
+        EXPECT_EQ(f.ProgressBar1->maximum(), engine::kTimeLimit);
+        EXPECT_EQ(f.ProgressBar1->text(), secondsLeft(engine::kTimeLimit - t));
     }
     EXPECT_EQ(game.summary()->rowCount(), 2);
     EXPECT_TRUE(f.txtanswer->isEnabled());
@@ -175,7 +171,7 @@ TEST(Judging, RightAnswerStandingAtTimeOutIsJudgedRight) {
     scriptEasy(game, {8, 9});
     auto& f = game.start();
     game.type("17");
-    game.ticks(10);
+    game.ticks(engine::kTimeLimit);
     EXPECT_EQ(f.lblmessage->text(), "That's correct!");
     EXPECT_EQ(f.lblscore->text(), "1");
     EXPECT_EQ(rowCells(game.summary(), 0), (QStringList{"1", "8 + 9", "17", "17", "Correct!"}));
@@ -213,7 +209,7 @@ TEST(Judging, TypedValueBeyondThirtyTwoBitsFaultsAtTheReadingStep) {
 }
 
 TEST(Judging, EnterDeliveredInsideATickIsJudgedOnce) {
-    for (int atTick : {1, 10}) {
+    for (int atTick : {1, int(engine::kTimeLimit)}) {
         SCOPED_TRACE(atTick);
         Game game;
         scriptEasy(game, {4, 4});
@@ -231,7 +227,7 @@ TEST(Judging, EnterDeliveredInsideATickIsJudgedOnce) {
         EXPECT_EQ(game.summary()->rowCount(), 1);
         EXPECT_EQ(f.lblmessage->text(), "That's correct!");
         // Judged the Enter way: no time-out finish.
-        EXPECT_EQ(f.ProgressBar1->text(), secondsLeft(10 - atTick));
+        EXPECT_EQ(f.ProgressBar1->text(), secondsLeft(engine::kTimeLimit - atTick));
         EXPECT_FALSE(anyOptionBoxEnabled(f));
         EXPECT_FALSE(f.Timer1->isActive());
         EXPECT_EQ(f.game().secondsElapsed(), 0);
@@ -433,15 +429,15 @@ TEST(Judging, BarKeepsWhereEnterStoppedItUntilTheNextProblem) {
     game.ticks(4);
     game.answer(true);
     EXPECT_EQ(f.ProgressBar1->value(), 4);
-    EXPECT_EQ(f.ProgressBar1->text(), secondsLeft(6));
+    EXPECT_EQ(f.ProgressBar1->text(), secondsLeft(engine::kTimeLimit - 4));
 
     game.enter();
     EXPECT_EQ(f.lblQuestion->text(), "Question 2");
-    EXPECT_EQ(f.ProgressBar1->text(), secondsLeft(10));
+    EXPECT_EQ(f.ProgressBar1->text(), secondsLeft(engine::kTimeLimit));
     EXPECT_EQ(f.ProgressBar1->value(), 4);
     game.tick();
     EXPECT_EQ(f.ProgressBar1->value(), 1);
-    EXPECT_EQ(f.ProgressBar1->text(), secondsLeft(9));
+    EXPECT_EQ(f.ProgressBar1->text(), secondsLeft(engine::kTimeLimit - 1));
 }
 
 TEST(Judging, OptionBoxesStayLockedAfterEnterJudgementsUntilATimeOut) {
@@ -467,6 +463,6 @@ TEST(Judging, OptionBoxesStayLockedAfterEnterJudgementsUntilATimeOut) {
     EXPECT_FALSE(windows::shown(f.lblMultiOp));
 
     game.enter();
-    game.ticks(10);
+    game.ticks(engine::kTimeLimit);
     EXPECT_TRUE(allOptionBoxesEnabled(f));
 }

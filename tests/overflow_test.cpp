@@ -53,7 +53,7 @@ TEST(Overflow, NumProbAt32767) {
     // The rest of the press ran: the countdown is on and the button waits.
     EXPECT_TRUE(f.Timer1->isActive());
     EXPECT_FALSE(f.PushButton1->isEnabled());
-    EXPECT_EQ(f.ProgressBar1->text(), "You have 10 seconds to answer this question.");
+    EXPECT_EQ(f.ProgressBar1->text(), testing_support::secondsLeft(engine::kTimeLimit));
     const QString problem = QString::fromStdString(f.game().problemText());
     EXPECT_FALSE(problem.isEmpty());
     g.answer(true);
@@ -92,7 +92,7 @@ TEST(Overflow, NumRightAndNumWrongAt32767) {
         const QString problem = QString::fromStdString(f.game().problemText());
         g.type(typed);
         if (w.byTimeOut)
-            g.ticks(10);
+            g.ticks(engine::kTimeLimit);
         else
             g.enter();
         EXPECT_EQ(texts(g.boxes),

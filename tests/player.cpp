@@ -262,7 +262,8 @@ void Player::recordOpen(bool multiBefore) {
     if (f.PushButton1->text() != QStringLiteral("Next")) fail("the hidden button is not captioned Next");
     if (!f.txtanswer->text().isEmpty()) fail("a new problem opened with text in the answer box");
     if (!f.lblmessage->text().isEmpty()) fail("a new problem opened with the last verdict showing");
-    if (f.ProgressBar1->text() != QStringLiteral("You have 10 seconds to answer this question."))
+    if (f.ProgressBar1->text() !=
+        QStringLiteral("You have %1 seconds to answer this question.").arg(engine::kTimeLimit))
         fail("a new problem's bar reads \"" + f.ProgressBar1->text().toStdString() + "\"");
 
     // The problem on show obeys the ticked operators and the level range.
@@ -387,7 +388,7 @@ void Player::checkRows(const Delivery& d) {
         const bool right = typed == judged->correct;
         const bool timeOut =
             d.tick && f.ProgressBar1->text() == QStringLiteral("Progress Bar") && !pressed_;
-        if (timeOut && judged->ticks != 10)
+        if (timeOut && judged->ticks != engine::kTimeLimit)
             fail("problem " + std::to_string(judged->number) + " timed out at tick " +
                  std::to_string(judged->ticks));
         // The row carries NumProb as it stood at the judgement.
@@ -464,13 +465,15 @@ void Player::checkCountdown(const Delivery& d) {
         if (f.game().secondsElapsed() != open_->ticks)
             fail("SecondsElapsed is " + std::to_string(f.game().secondsElapsed()) + " after " +
                  std::to_string(open_->ticks) + " ticks");
-        if (open_->ticks >= 10) fail("the problem was not judged at its tenth tick");
+        if (open_->ticks >= engine::kTimeLimit)
+            fail("the problem was not judged at its tenth tick");
         if (d.tick && open_->ticks > 0) {
-            if (f.ProgressBar1->value() != open_->ticks || f.ProgressBar1->maximum() != 10)
+            if (f.ProgressBar1->value() != open_->ticks ||
+                f.ProgressBar1->maximum() != engine::kTimeLimit)
                 fail("the bar shows " + std::to_string(f.ProgressBar1->value()) + " of " +
                      std::to_string(f.ProgressBar1->maximum()));
-            const QString text =
-                QStringLiteral("You have %1 seconds to answer this question.").arg(10 - open_->ticks);
+            const QString text = QStringLiteral("You have %1 seconds to answer this question.")
+                                     .arg(engine::kTimeLimit - open_->ticks);
             if (f.ProgressBar1->text() != text)
                 fail("the bar reads \"" + f.ProgressBar1->text().toStdString() + "\"");
         }

@@ -11,7 +11,7 @@ public:
     void show(const frame::Message& message) override {
         shown.push_back(message);
         if (form)
-            for (int i = 0; i < 10; ++i) form->Timer1_Timer();
+            for (int i = 0; i < engine::kTimeLimit; ++i) form->Timer1_Timer();
     }
     windows::Form1* form = nullptr;
     std::vector<frame::Message> shown;
@@ -45,6 +45,6 @@ TEST(Reentry, ACountdownThatRunsOutDuringAnErrorReportDoesNotJudgeTheProblemTwic
     // Once the report is closed the countdown runs as before.
     game.enter();
     ASSERT_EQ(f.lblQuestion->text(), "Question 2");
-    game.ticks(10);
+    game.ticks(engine::kTimeLimit);
     EXPECT_EQ(game.summary()->rowCount(), 2);
 }

@@ -152,7 +152,7 @@ TEST(Selection, RandomPickShowsExactlyTheChosenPictureAndJudgementsRestoreTheQue
             game.answer(true);
             EXPECT_EQ(f.lblmessage->text(), "That's correct!");
         } else {
-            game.ticks(10);
+            game.ticks(engine::kTimeLimit);
             EXPECT_EQ(f.lblmessage->text(),
                       QStringLiteral("Wrong! Answer: %1").arg(picks[i].result));
         }
@@ -169,7 +169,7 @@ TEST(Selection, SingleOperatorJudgementsLeaveTheQuestionMarkHidden) {
     game.answer(true);
     EXPECT_FALSE(shown(f.lblMultiOp));
     game.enter();
-    game.ticks(10);
+    game.ticks(engine::kTimeLimit);
     EXPECT_FALSE(shown(f.lblMultiOp));
     EXPECT_EQ(picturesShown(f), "+");
 }

@@ -103,9 +103,9 @@ TEST(Summary, CountdownRunsOnBehindTheShownSummary) {
     ASSERT_TRUE(s->isVisible());
     ASSERT_EQ(s->rowCount(), 1);
 
-    game.ticks(6);
+    game.ticks(engine::kTimeLimit - 4);
     EXPECT_EQ(s->rowCount(), 1);
-    EXPECT_EQ(f.ProgressBar1->value(), 9);
+    EXPECT_EQ(f.ProgressBar1->value(), engine::kTimeLimit - 1);
     game.tick();
     EXPECT_EQ(s->rowCount(), 2);
     EXPECT_EQ(rowCells(s, 1), (QStringList{"2", "6 + 3", "8", "9", "Wrong!"}));
@@ -181,7 +181,7 @@ TEST(Summary, ExitOrClosingEitherWindowEndsTheApplication) {
         auto& f = game.start();
         game.answer(true);
         game.enter();
-        game.ticks(9);
+        game.ticks(engine::kTimeLimit - 1);
         endGame(game);
         windows::Form2* s = game.summary();
         ASSERT_TRUE(s->isVisible());
@@ -202,7 +202,7 @@ TEST(Summary, ExitOrClosingEitherWindowEndsTheApplication) {
         // Nothing runs afterwards: not the time-out that was due, not a key,
         // not a button.
         game.tick();
-        EXPECT_EQ(f.game().secondsElapsed(), 9);
+        EXPECT_EQ(f.game().secondsElapsed(), engine::kTimeLimit - 1);
         EXPECT_EQ(f.ProgressBar1->text(), "You have 1 seconds to answer this question.");
         EXPECT_EQ(s->rowCount(), 1);
         EXPECT_EQ(f.game().NumProb, 2);

@@ -45,6 +45,11 @@ struct Game : rig::Rig<engine::ScriptedSource> {
     void writeFile(const QString& relative, const QByteArray& bytes);
 };
 
+// What the countdown's bar reads with n seconds left.
+inline QString secondsLeft(int n) {
+    return QStringLiteral("You have %1 seconds to answer this question.").arg(n);
+}
+
 // A Windows cursor file with one 32 x 32 image and the given hotspot.
 QByteArray cursorFile(int hotX, int hotY);
 

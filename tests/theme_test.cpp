@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QTest>
+#include <algorithm>
+#include <map>
 
 #include "frame/ink.h"
 #include "support.h"
+#include "windows/title_strip.h"
 
 using frame::PointerMode;
 using testing_support::Game;
@@ -35,6 +40,45 @@ QPoint background(Form1& f) {
     const QPoint p(3, 3);
     EXPECT_EQ(f.childAt(p), nullptr);
     return p;
+}
+
+// A dark scheme: light text for dark surfaces, as a desktop's dark style gives.
+QPalette darkScheme() {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(46, 46, 46));
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(40, 40, 40));
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(role, QColor(240, 240, 240));
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(QPalette::Disabled, role, QColor(110, 110, 110));
+    return dark;
+}
+
+// Puts the desktop's scheme back when a test that changed it ends.
+struct RestorePalette {
+    QPalette p = QApplication::palette();
+    ~RestorePalette() { QApplication::setPalette(p); }
+};
+
+// A check box's square as drawn, and its fill: the colour most of the square
+// is painted in.
+struct Square {
+    QImage pixels;
+    QColor fill;
+};
+Square squareOf(QWidget* box) {
+    const int side = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
+    const QImage shot = box->grab().toImage();
+    Square sq{shot.copy(0, (box->height() - side) / 2, side, side), {}};
+    std::map<QRgb, int> count;
+    for (int y = 0; y < sq.pixels.height(); ++y)
+        for (int x = 0; x < sq.pixels.width(); ++x) ++count[sq.pixels.pixel(x, y)];
+    sq.fill = QColor(std::max_element(count.begin(), count.end(), [](auto& a, auto& b) {
+                         return a.second < b.second;
+                     })->first);
+    return sq;
 }
 
 }  // namespace
@@ -100,21 +144,8 @@ TEST(Theme, SkinGivesWindowBoxesAndLabelsTheButtonFace) {
 }
 
 TEST(Theme, TextsStayReadableWhenTheDesktopTurnsDarkWhileTheGameRuns) {
-    // A dark scheme: light text for dark surfaces, as a desktop's dark style gives.
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(46, 46, 46));
-    dark.setColor(QPalette::Button, QColor(53, 53, 53));
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::AlternateBase, QColor(40, 40, 40));
-    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        dark.setColor(role, QColor(240, 240, 240));
-    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        dark.setColor(QPalette::Disabled, role, QColor(110, 110, 110));
-    const QPalette light = QApplication::palette();
-    struct Restore {
-        QPalette p;
-        ~Restore() { QApplication::setPalette(p); }
-    } restore{light};
+    const QPalette dark = darkScheme();
+    RestorePalette restore;
 
     for (bool skin : {false, true}) {
         SCOPED_TRACE(skin ? "skin" : "no skin");
@@ -160,13 +191,108 @@ TEST(Theme, TextsStayReadableWhenTheDesktopTurnsDarkWhileTheGameRuns) {
     }
 }
 
+TEST(Theme, CheckBoxSquaresOnTheWhiteStayLightUnderADarkDesktop) {
+    RestorePalette restore;
+    // The squares as the light desktop draws them, ticked and not, live and
+    // switched off (while a problem is open, and after its time-out).
+    std::vector<QImage> light;
+    {
+        Game game;
+        Form1& f = game.start();
+        for (auto* box : f.optionBoxes()) light.push_back(squareOf(box).pixels);
+        game.ticks(engine::kTimeLimit);
+        for (auto* box : f.optionBoxes()) light.push_back(squareOf(box).pixels);
+    }
+    QApplication::setPalette(darkScheme());
+    for (bool skin : {false, true}) {
+        SCOPED_TRACE(skin ? "skin: the desktop's button face behind"
+                          : "no skin: the layout's white");
+        Game game;
+        if (skin) game.writeFile("x/o.cjs", QByteArray());
+        Form1& f = game.start();
+        std::vector<Square> dark;
+        for (auto* box : f.optionBoxes()) dark.push_back(squareOf(box));
+        game.ticks(engine::kTimeLimit);
+        for (auto* box : f.optionBoxes()) dark.push_back(squareOf(box));
+        ASSERT_EQ(dark.size(), light.size());
+        for (std::size_t i = 0; i < dark.size(); ++i) {
+            SCOPED_TRACE(f.optionBoxes()[i % 7]->objectName().toStdString() +
+                         (i < 7 ? " during a problem" : " after it"));
+            if (skin) {
+                // The desktop's own look: its dark base fills the square.
+                EXPECT_LT(frame::contrast(dark[i].fill, darkScheme().color(QPalette::Base)), 1.5);
+            } else {
+                EXPECT_EQ(dark[i].pixels, light[i]);
+            }
+        }
+    }
+}
+
+TEST(Theme, TheTitleStripDimsWhileItsWindowIsInactive) {
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Quillory"));
+    window.resize(400, 200);
+    auto* strip = new windows::TitleStrip(&window, true);
+    strip->setGeometry(0, 0, 400, windows::TitleStrip::kHeight);
+    QWidget other;
+    other.resize(100, 100);
+    window.show();
+    other.show();
+    // Paints that reach the strip and its buttons after a change of activation.
+    struct Paints : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            count += e->type() == QEvent::Paint;
+            return false;
+        }
+    } paints;
+    strip->installEventFilter(&paints);
+    strip->closeButton()->installEventFilter(&paints);
+
+    auto activate = [&](QWidget& w) {
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        paints.count = 0;
+        QTest::qWait(50);
+    };
+    activate(window);
+    const QImage active = strip->grab().toImage();
+    activate(other);
+    EXPECT_GE(paints.count, 2);  // the strip and the close button were drawn again
+    const QImage inactive = strip->grab().toImage();
+    activate(window);
+    EXPECT_GE(paints.count, 2);
+    EXPECT_EQ(strip->grab().toImage(), active);
+
+    // The darkest pixel of the caption and of each button's sign, against the bar.
+    auto darkest = [](const QImage& img, const QRect& r) {
+        QColor d(Qt::white);
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (img.pixelColor(x, y).lightness() < d.lightness()) d = img.pixelColor(x, y);
+        return d;
+    };
+    const QColor bar = active.pixelColor(60, 5);
+    const QColor barInactive = inactive.pixelColor(60, 5);
+    const QRect caption(100, 2, 200, windows::TitleStrip::kHeight - 5);
+    const QRect close = strip->closeButton()->geometry().adjusted(6, 6, -6, -6);
+    for (const QRect& part : {caption, close}) {
+        const double on = frame::contrast(darkest(active, part), bar);
+        const double off = frame::contrast(darkest(inactive, part), barInactive);
+        EXPECT_GE(on, frame::kTextContrast);
+        EXPECT_LT(off, on - 1.0);  // visibly dimmer
+        EXPECT_GE(off,
+                  frame::kDisabledContrast - 0.2);  // and still read (anti-aliased edges aside)
+    }
+}
+
 // -------------------------------------------------------------- the pointer
 
 TEST(Pointer, ClickableControlsGiveTheHandAndTheSurfaceTheArrow) {
     Game game;
     game.writeFile("HAND-M.CUR", testing_support::cursorFile(6, 2));
     Form1& f = game.start();
-    game.ticks(10);  // between problems: the buttons and the boxes are enabled
+    game.ticks(engine::kTimeLimit);  // between problems: the buttons and the boxes are enabled
     auto& pointer = f.pointer();
     ASSERT_EQ(pointer.mode(), PointerMode::Default);
 

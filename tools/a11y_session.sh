@@ -24,15 +24,29 @@ if [ "${A11Y_SESSION_INNER:-}" != 1 ]; then
   export HOME="$work/home"
   mkdir -p "$HOME"
   # A session of its own, in a process group of its own, ended before the
-  # X server so that nothing in it loses its display midway.
-  A11Y_SESSION_INNER=1 setsid dbus-run-session -- "$0" "$@" &
+  # X server so that nothing in it loses its display midway. Its daemons (the
+  # bus, the accessibility bus and its registry) talk about their plumbing on
+  # stdout and stderr: that goes to a log, shown only when the command fails;
+  # the command keeps the caller's.
+  exec {caller_stdout}>&1 {caller_stderr}>&2
+  A11Y_SESSION_INNER=1 A11Y_SESSION_STDOUT=$caller_stdout A11Y_SESSION_STDERR=$caller_stderr \
+    setsid dbus-run-session -- "$0" "$@" >"$work/daemons.log" 2>&1 &
   group=$!
   x_on_exit 'kill -TERM -- "-$group" 2>/dev/null; wait "$group" 2>/dev/null'
   status=0
   wait "$group" || status=$?
+  if [ "$status" -ne 0 ] && [ -s "$work/daemons.log" ]; then
+    echo "a11y_session: the session's daemons said:" >&2
+    sed 's/^/  /' "$work/daemons.log" >&2
+  fi
   exit "$status"
 fi
 
+if [ -n "${A11Y_SESSION_STDERR:-}" ]; then
+  exec 1>&"$A11Y_SESSION_STDOUT" 2>&"$A11Y_SESSION_STDERR" \
+    {A11Y_SESSION_STDOUT}>&- {A11Y_SESSION_STDERR}>&-
+  unset A11Y_SESSION_STDOUT A11Y_SESSION_STDERR
+fi
 program=$1
 shift
 source "$(dirname "$0")/x_session.sh"

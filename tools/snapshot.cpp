@@ -14,7 +14,7 @@
 #include <functional>
 #include <map>
 
-#include "frame/main_module.h"
+#include "rig/application.h"
 #include "rig/rig.h"
 #include "windows/form2.h"
 
@@ -141,7 +141,7 @@ std::map<QString, Render> states() {
     all["timed-out"] = [](const QString& out) {
         Scene s;
         s.showAndActivate();
-        for (int i = 0; i < 10; ++i) s.form1->Timer1_Timer();
+        for (int i = 0; i < engine::kTimeLimit; ++i) s.form1->Timer1_Timer();
         return save(s.form1.get(), out);
     };
     all["summary"] = [](const QString& out) {
@@ -168,10 +168,7 @@ std::map<QString, Render> states() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    frame::installFontSubstitutes();
+    rig::Application app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: snapshot OUTDIR [STATE...]\nstates:");

@@ -9,16 +9,13 @@
 // form writes down one game of N events, every action and what the windows
 // showed after it: two builds that should behave alike must print the same.
 
-#include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "frame/main_module.h"
+#include "rig/application.h"
 #include "tests/player.h"
 
 int main(int argc, char** argv) {
@@ -42,14 +39,8 @@ int main(int argc, char** argv) {
         }
     }
     if (perSeed < 1) perSeed = 1;
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QTemporaryDir runtime;
-    if (!std::getenv("XDG_RUNTIME_DIR") && runtime.isValid())
-        setenv("XDG_RUNTIME_DIR", QDir::toNativeSeparators(runtime.path()).toLocal8Bit().constData(), 1);
     int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    frame::installFontSubstitutes();
+    rig::Application app(qtArgc, argv);
     if (transcribe) {
         std::fputs(stress::transcript(transcriptSeed, events).c_str(), stdout);
         return 0;

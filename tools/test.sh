@@ -27,9 +27,16 @@ LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp \
 QT_QPA_PLATFORM=offscreen \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
-# Further checks, one script each (real program under Xvfb, packaging, ...).
+# Further checks, one script each (real program under Xvfb, packaging, ...),
+# each closed by its verdict on a line of its own.
 for check in tools/ci.d/*.sh; do
   [ -e "$check" ] || continue
-  echo "== $(basename "$check" .sh) =="
-  bash "$check"
+  name=$(basename "$check" .sh)
+  echo "== $name =="
+  if bash "$check"; then
+    echo "== $name: PASS =="
+  else
+    echo "== $name: FAIL =="
+    exit 1
+  fi
 done

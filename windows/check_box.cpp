@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
+#include "frame/ink.h"
+
 namespace windows {
 
 CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {
@@ -22,6 +24,14 @@ void CheckBox::paintEvent(QPaintEvent*) {
     indicator.moveTop((height() - indicator.height()) / 2);
     QStyleOptionButton box = opt;
     box.rect = indicator;
+    // The square and tick follow the caption's rule (frame/ink.h): on a
+    // colour the layout fixes, the light scheme it was drawn in, whatever the
+    // desktop's; on one the desktop gives, the desktop's own look.
+    if (!frame::systemGives(palette().color(backgroundRole()))) {
+        const QPalette::ColorGroup group = box.palette.currentColorGroup();
+        box.palette = frame::lightScheme(box.palette);
+        box.palette.setCurrentColorGroup(group);
+    }
     style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &p, this);
 
     const int gap = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &opt, this);

@@ -8,11 +8,33 @@
 #include <QPainterPath>
 #include <QWindow>
 
+#include "frame/ink.h"
+
 namespace windows {
 
 namespace {
 
 enum class Glyph { Minimize, Close };
+
+// The desktop's colours for the strip, in the group of the window's state:
+// an inactive window's bar is dimmed, as the desktop's own bars are.
+QPalette::ColorGroup groupOf(const QWidget* w) {
+    return w->isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+}
+
+// The caption and the signs. Where the desktop's palette gives an inactive
+// window no text colour of its own (Qt's default palette does not), its
+// switched-off grey stands in, held readable on the bar.
+QColor inkOf(const QWidget* w) {
+    const QPalette pal = QGuiApplication::palette();
+    const QColor active = pal.color(QPalette::Active, QPalette::WindowText);
+    if (groupOf(w) == QPalette::Active) return active;
+    const QColor inactive = pal.color(QPalette::Inactive, QPalette::WindowText);
+    if (inactive.rgb() != active.rgb()) return inactive;
+    return frame::readableOn(pal.color(QPalette::Inactive, QPalette::Window),
+                             {pal.color(QPalette::Disabled, QPalette::WindowText)},
+                             frame::kDisabledContrast);
+}
 
 // A flat button drawn as a vector sign, in the desktop's colours.
 class StripButton final : public QAbstractButton {
@@ -30,14 +52,16 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         const QPalette pal = QGuiApplication::palette();
+        const QPalette::ColorGroup group = groupOf(this);
         if (isDown() || underMouse()) {
             p.setPen(Qt::NoPen);
-            p.setBrush(glyph_ == Glyph::Close && isDown() ? pal.color(QPalette::Highlight)
-                                                          : pal.color(QPalette::Midlight));
+            p.setBrush(glyph_ == Glyph::Close && isDown() ? pal.color(group, QPalette::Highlight)
+                                                          : pal.color(group, QPalette::Midlight));
             p.drawEllipse(QRectF(rect()).adjusted(4, 4, -4, -4));
         }
-        const QColor ink = glyph_ == Glyph::Close && isDown() ? pal.color(QPalette::HighlightedText)
-                                                              : pal.color(QPalette::WindowText);
+        const QColor ink = glyph_ == Glyph::Close && isDown()
+                               ? pal.color(group, QPalette::HighlightedText)
+                               : inkOf(this);
         p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
         const QPointF c = QRectF(rect()).center();
         const double r = 4.5;
@@ -79,7 +103,9 @@ void TitleStrip::resizeEvent(QResizeEvent*) {
 }
 
 bool TitleStrip::eventFilter(QObject*, QEvent* event) {
-    if (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::WindowIconChange) update();
+    if (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::WindowIconChange ||
+        event->type() == QEvent::ActivationChange)
+        update();
     return false;
 }
 
@@ -87,8 +113,9 @@ void TitleStrip::paintEvent(QPaintEvent*) {
     QPainter p(this);
     // The desktop's colours, not the white of the window's layout.
     const QPalette pal = QGuiApplication::palette();
-    p.fillRect(rect(), pal.color(QPalette::Window));
-    p.setPen(pal.color(QPalette::Mid));
+    const QPalette::ColorGroup group = groupOf(this);
+    p.fillRect(rect(), pal.color(group, QPalette::Window));
+    p.setPen(pal.color(group, QPalette::Mid));
     p.drawLine(0, height() - 1, width(), height() - 1);
     const int iconSize = 16;
     const int margin = (height() - iconSize) / 2;
@@ -96,7 +123,7 @@ void TitleStrip::paintEvent(QPaintEvent*) {
     QFont f = font();
     f.setBold(true);
     p.setFont(f);
-    p.setPen(pal.color(QPalette::WindowText));
+    p.setPen(inkOf(this));
     const int buttons = (minimize_ ? 2 : 1) * kHeight;
     const QRect text(0, 0, width(), height() - 1);
     // Centred over the whole strip unless the buttons are in the way.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Started where there is no desktop, the program says so in one line and
 # exits with status 1 (no core dump); started without XDG_RUNTIME_DIR, it
-# opens the game without making a runtime folder.
+# opens the game without making a runtime folder, and the snapshot tool
+# (started as the tests and the benchmarks are) leaves none behind.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 bin=${QUILLORY_BIN:-$PWD/build/quillory}
@@ -41,3 +42,17 @@ if [ -n "$(ls -A "$tmp/temp")" ]; then
   exit 1
 fi
 echo "ok: no XDG_RUNTIME_DIR: the game opens and makes no runtime folder"
+
+# The programs that run the game inside themselves (here the snapshot tool)
+# share the rig's start-up: no runtime folder left behind either.
+snapshot=$PWD/build/tools/snapshot
+[ -x "$snapshot" ] || cmake --build build --target snapshot >/dev/null
+mkdir "$tmp/tool-temp"
+(cd "$tmp" && env -u XDG_RUNTIME_DIR -u QT_QPA_PLATFORM TMPDIR="$tmp/tool-temp" \
+  "$snapshot" "$tmp/shots" main-loaded >"$tmp/out" 2>"$tmp/err") ||
+  { echo "FAIL: the snapshot tool failed without XDG_RUNTIME_DIR"; cat "$tmp/out" "$tmp/err"; exit 1; }
+if [ -n "$(ls -A "$tmp/tool-temp")" ]; then
+  echo "FAIL: without XDG_RUNTIME_DIR the snapshot tool left: $(ls -A "$tmp/tool-temp")"
+  exit 1
+fi
+echo "ok: no XDG_RUNTIME_DIR: the snapshot tool leaves no runtime folder"

@@ -70,10 +70,36 @@ echo "package: Recommends: $recommends"
 check "it recommends qt6-wayland (the Wayland platform plugin)" \
   grep -qE "(^|, )qt6-wayland( |,|$)" <<<"$recommends"
 
+# The Description as package tools show it: the synopsis, then the long text
+# as paragraphs, each line indented by exactly one space (two or more would
+# make it preformatted text).
+description=$(dpkg-deb -f "$deb" Description)
+echo "package: Description:"
+sed 's/^/package: | /' <<<"$description"
+description_ok() {
+  local synopsis body
+  synopsis=$(head -n1 <<<"$description")
+  body=$(tail -n +2 <<<"$description")
+  [ "$synopsis" = "Arithmetic flash cards for children" ] || { echo "synopsis: $synopsis"; return 1; }
+  [ -n "$body" ] || { echo "no long description"; return 1; }
+  if grep -vE '^ [^ ]' <<<"$body"; then echo "(lines not indented by one space)"; return 1; fi
+  if grep -E '^.{81}' <<<"$body"; then echo "(lines over 80 columns)"; return 1; fi
+  head -n1 <<<"$body" | grep -qE '^ Quillory ' || { echo "the long text starts: $(head -n1 <<<"$body")"; return 1; }
+}
+check "the Description is a synopsis and a long text indented by one space" description_ok
+
 mkdir -p "$work/root"
 dpkg-deb -x "$deb" "$work/root"
-check "desktop-file-validate accepts the entry" \
-  desktop-file-validate "$work/root/usr/share/applications/$app_id.desktop"
+# Hints count: one says the entry would show in two menus.
+validate_desktop() {
+  local out
+  out=$(desktop-file-validate "$work/root/usr/share/applications/$app_id.desktop" 2>&1) || {
+    echo "$out"
+    return 1
+  }
+  [ -z "$out" ] || { echo "$out"; return 1; }
+}
+check "desktop-file-validate accepts the entry with no error, warning or hint" validate_desktop
 check "appstreamcli validate --no-net accepts the metainfo" \
   appstreamcli validate --no-net "$work/root/usr/share/metainfo/$app_id.metainfo.xml"
 check "the installed program has no run path into a build tree" \
