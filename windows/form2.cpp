@@ -120,6 +120,7 @@ void Form2::addColumn(const QString& header) {
 
 engine::SummaryRow Form2::addRow(std::string_view number) {
     auto* item = new QTreeWidgetItem(ListView1, QStringList{qs(number)});
+    describeSummaryCell(ListView1, item, 0);
     // Scrolling lays out every row of the list. The rows arrive while the
     // window is hidden, where that would make each row cost as much as all
     // the rows before it; the newest row is brought into view on showing.
@@ -144,6 +145,7 @@ void Form2::setCell(const engine::SummaryRow& row, int index, std::string_view t
     if (row.generation != generation_) return;
     QTreeWidgetItem* item = ListView1->topLevelItem(int(row.index));
     item->setText(index, qs(text));
+    describeSummaryCell(ListView1, item, index);
     if (index == kVerdictColumn) {
         // The tint helps a child find the wrong answers; the word still says it.
         const bool right = text == engine::texts::kCorrect;
@@ -160,7 +162,10 @@ void Form2::setCell(const engine::SummaryRow& row, int index, std::string_view t
     }
 }
 
-void Form2::setScoreLine(std::string_view text) { Label1->setText(qs(text)); }
+void Form2::setScoreLine(std::string_view text) {
+    Label1->setText(qs(text));
+    describeScoreLine(ListView1, Label1->text());
+}
 
 void Form2::clear() {
     // Freeing the rows of a long game takes longer than the new game should
