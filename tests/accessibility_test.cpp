@@ -88,6 +88,20 @@ TEST_F(Accessibility, TheWindowReadsTheProblemInTheOrderItIsSaid) {
     ASSERT_GE(window->childCount(), int(problem.size()));
     for (std::size_t i = 0; i < problem.size(); ++i)
         EXPECT_EQ(window->child(int(i))->object(), problem[i]) << i;
+    // A review of the screen by lines finds the row on one line, in this
+    // order: every part stands within the answer box's height.
+    const QRect box = ifaceOf(f.txtanswer)->rect();
+    int left = -1;
+    for (QWidget* part : std::initializer_list<QWidget*>{f.lblNum1, f.imgAdd, f.lblNum2, f.Label4}) {
+        const QRect r = ifaceOf(part)->rect();
+        EXPECT_EQ(r.top(), box.top()) << part->objectName().toStdString();
+        EXPECT_EQ(r.height(), box.height()) << part->objectName().toStdString();
+        EXPECT_EQ(r.width(), part->width());
+        EXPECT_GT(r.left(), left);
+        left = r.left();
+    }
+    EXPECT_GT(box.left(), left);
+    EXPECT_EQ(ifaceOf(f.lblNum1)->role(), QAccessible::StaticText);
     // Every control once, and each knows its own place and parent.
     const auto widgets = f.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     EXPECT_EQ(window->childCount(), widgets.size());

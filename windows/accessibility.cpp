@@ -73,6 +73,36 @@ private:
     }
 };
 
+// The parts of the problem row (numbers, operator, "=") as a reader's review
+// of the screen lines them up: within the answer box's height, where the row
+// stands. Each part is drawn to a height of its own, and a review that puts
+// on one line only parts whose middles lie within a few pixels reads the row
+// as three lines, in no spoken order.
+const char* const kProblemRowPart = "quillory_problem_row_part";
+
+class ProblemRowPart final : public QAccessibleWidget {
+public:
+    ProblemRowPart(QWidget* part, QAccessible::Role role) : QAccessibleWidget(part, role) {}
+
+    QString text(QAccessible::Text t) const override {
+        QString said = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && said.isEmpty())
+            if (auto* label = qobject_cast<QLabel*>(widget())) said = label->text();
+        return said;
+    }
+
+    QRect rect() const override {
+        const QRect own = QAccessibleWidget::rect();
+        const QWidget* row = widget()->parentWidget()
+                                 ? widget()->parentWidget()->findChild<AnswerBox*>(
+                                       QString(), Qt::FindDirectChildrenOnly)
+                                 : nullptr;
+        if (!row || own.isEmpty()) return own;
+        const QRect band(row->mapToGlobal(QPoint(0, 0)), row->size());
+        return QRect(own.x(), band.y(), own.width(), band.height());
+    }
+};
+
 QAccessibleInterface* roleFactory(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
@@ -81,7 +111,9 @@ QAccessibleInterface* roleFactory(const QString& className, QObject* object) {
         className == QLatin1String("windows::Form2"))
         return new WindowInterface(widget);
     if (className == QLatin1String("windows::OperatorPicture"))
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
+        return new ProblemRowPart(widget, QAccessible::Graphic);
+    if (widget->property(kProblemRowPart).toBool())
+        return new ProblemRowPart(widget, QAccessible::StaticText);
     // The bar without its value: a reader says a value as the share of the
     // range, which for the countdown is the time used ("30 percent"), and
     // says it whenever it likes, over a problem or a verdict. The seconds
@@ -322,6 +354,19 @@ void describeMainWindow(Form1& form) {
     form.lblMultiOp->setAccessibleDescription(QString::fromLatin1(described::kRandomOperator));
     for (OperatorPicture* picture : form.pictures())
         picture->setAccessibleName(operatorName(picture->op()));
+    // Qt asks the factory installed last first, and its own widget factory,
+    // installed with the application, answers for a plain label.
+    QAccessible::removeFactory(roleFactory);
+    QAccessible::installFactory(roleFactory);
+    // Qt made the labels' interfaces as they were built (a label's text
+    // reaches accessibility from its constructor); made again, they are
+    // the row's.
+    for (QLabel* part : {form.lblNum1, form.lblMultiOp, form.lblNum2, form.Label4}) {
+        part->setProperty(kProblemRowPart, true);
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(part);
+            made && !dynamic_cast<ProblemRowPart*>(made))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
 
     // A progress bar's text does not reach AT-SPI; its name does.
     ProgressBar* bar = form.ProgressBar1;

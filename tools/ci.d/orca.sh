@@ -61,8 +61,8 @@ x_on_exit "x_stop_process $orca_pid"
 # What Orca has spoken so far, one utterance a line.
 spoken() {
   [ -f "$log" ] || return 0
-  # 'TEXT' then the voice, as {...} or voice=NAME; TEXT may hold quotes.
-  sed -nE "s/^.*SPEECH OUTPUT: '(.*)'( ?\{.*\}| voice=.*)?$/\1/p" "$log"
+  # 'TEXT' then the voice, as {...}, [{...}] or voice=NAME; TEXT may hold quotes.
+  sed -nE "s/^.*SPEECH OUTPUT: '(.*)'( ?\[?\{.*\}\]?| voice=.*)?$/\1/p" "$log"
 }
 said_count() { spoken | wc -l; }
 heard() { spoken | grep -qF -- "$1"; }
@@ -95,7 +95,7 @@ expect_in_order() {
   all=$(said_now)
   rest=$all
   for text in "$@"; do
-    count=$(grep -oF -- "$text" <<<"$all" | wc -l)
+    count=$(grep -oF -- "$text" <<<"$all" | wc -l || true)
     if ((count == 0)); then fail "${moments[-1]}: \"$text\" was not spoken"; continue; fi
     ((count == 1)) || fail "${moments[-1]}: \"$text\" was spoken $count times"
     if [[ $rest == *"$text"* ]]; then
@@ -132,6 +132,14 @@ quiet 1
 read -r a b _ < <(problem)
 expect_in_order "Question 1: $a plus $b equals"
 nothing_else "Quillory frame" "Question 1: $a plus $b equals"
+
+# Orca's review of the screen, line by line: KP_8 (KP_Up without NumLock)
+# says the line the focus is on.
+mark "flat review, current line"
+key KP_Up
+quiet 1
+expect_in_order "$a plus $b = Question 1: $a plus $b equals"
+nothing_else "$a plus $b = Question 1: $a plus $b equals"
 
 mark "digits typed"
 answer=$((a + b))
