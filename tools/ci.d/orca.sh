@@ -5,12 +5,14 @@
 # Orca spoke is read from its debug log ("SPEECH OUTPUT" lines) and held to
 # what a blind child needs to hear at every moment of the round, once each
 # and in the order a sighted child sees it:
-#   Question 1 and the problem, typed digits, a right answer, Question 2, a
-#   wrong answer, Question 3 running out of time, End Game and the summary
-#   (the score line, then the rows cell by cell with their headers), Play
-#   Again and Question 1 of the new game.
-# Prints the timeline of what Orca spoke, moment by moment.
+#   Question 1 and the problem, the problem row in Orca's flat review, typed
+#   digits, a right answer, Question 2, a wrong answer, Question 3 running
+#   out of time, End Game and the summary (the score line, then the rows cell
+#   by cell with their headers), Play Again and Question 1 of the new game.
+# Nothing else may cut in (no share of the countdown, no End Game between
+# problems). Prints the timeline of what Orca spoke, moment by moment.
 # Usage: tools/ci.d/orca.sh [PROGRAM]   (QUILLORY_BUILD_DIR/quillory by default)
+# ORCA_KEEP_LOG=FILE keeps Orca's debug log; ORCA_TRACE=1 traces the script.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
