@@ -226,6 +226,18 @@ TEST_F(Accessibility, TheSummaryReadsRowByRowWithItsHeaders) {
         EXPECT_EQ(cells[0], QStringLiteral("No. %1").arg(r + 1));
         EXPECT_EQ(cells[4], r == 0 ? "Result Correct!" : "Result Wrong!");
     }
+
+    // Every showing opens on the list, not on the button pressed last time.
+    EXPECT_EQ(summary->focusWidget(), parts::ListView1(summary));
+    parts::PushButton8(summary)->setFocus();
+    game.click(parts::PushButton8(summary));  // Play Again
+    Game::settle();
+    game.answer(true);
+    game.click(f.PushButton8);
+    Game::settle();
+    EXPECT_EQ(summary->focusWidget(), parts::ListView1(summary));
+    EXPECT_EQ(list->text(QAccessible::Name),
+              "Your score is 1 in 1 total questions. Problems of this game");
 }
 
 // The calls that end a Qt 6.4 program when they reach its bridge.

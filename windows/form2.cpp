@@ -133,6 +133,10 @@ engine::SummaryRow Form2::addRow(std::string_view number) {
 
 void Form2::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Every showing opens on the list, as the first does: a screen reader
+    // then says the score line and the first row, not the button pressed
+    // last time.
+    if (!event->spontaneous()) ListView1->setFocus(Qt::OtherFocusReason);
     if (!scrollToNewest_) return;
     scrollToNewest_ = false;
     if (const int n = ListView1->topLevelItemCount()) ListView1->scrollToItem(ListView1->topLevelItem(n - 1));

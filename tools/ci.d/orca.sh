@@ -221,6 +221,19 @@ read -r a b _ < <(problem)
 expect_in_order "Question 1: $a plus $b equals"
 nothing_else "Play Again" "Quillory frame" "Question 1: $a plus $b equals"
 
+# The second game's summary opens on its score line and first row as well.
+mark "second game: right answer, End Game"
+type_digits "$((a + b))"
+key Return
+x_poll 3 now_has "Your score is 1. Next" || true
+key Tab
+x_poll 3 now_has "End Game" || true
+key space
+x_poll 3 now_has "Your score is 1 in 1 total questions." || true
+quiet 1.5
+expect_in_order "That's correct! Your score is 1. Next" "End Game" "Summary" \
+  "Your score is 1 in 1 total questions." "No. 1" "Math problems $a plus $b" "Result Correct!"
+
 # ---------------------------------------------------------------- the timeline
 echo "What Orca spoke:"
 all=$(spoken)
