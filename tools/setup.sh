@@ -26,6 +26,9 @@ test=(
   libbenchmark-dev time
   # desktop integration: validators, the accessibility bus and its client
   appstream desktop-file-utils at-spi2-core python3-pyatspi dbus-x11
+  # the screen reader Debian ships, its speech server and voice, and a window
+  # manager to give the game the focus (tools/ci.d/orca.sh)
+  orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng matchbox-window-manager
   # the icon check draws the scalable icon to compare it with the program's
   librsvg2-bin
   # other desktops: the GTK theme bridge and its dark and high-contrast themes,

@@ -13,8 +13,10 @@
 #include <QHash>
 #include <QPointer>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include "engine/texts.h"
+#include "controls.h"
 #include "form1.h"
 
 namespace windows {
@@ -31,10 +33,6 @@ const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Proper
 const QString kRegistry = QStringLiteral("org.a11y.atspi.Registry");
 // The accessibility bus's launcher, on the session bus.
 const QString kA11yService = QStringLiteral("org.a11y.Bus");
-
-// AT-SPI's politeness levels for an announcement.
-constexpr int kPolite = 1;
-constexpr int kAssertive = 2;
 
 // The order in which a screen reader walks a window's controls. Qt lists
 // them in stacking order, which the layouts set for drawing (the second
@@ -75,6 +73,36 @@ private:
     }
 };
 
+// The parts of the problem row (numbers, operator, "=") as a reader's review
+// of the screen lines them up: within the answer box's height, where the row
+// stands. Each part is drawn to a height of its own, and a review that puts
+// on one line only parts whose middles lie within a few pixels reads the row
+// as three lines, in no spoken order.
+const char* const kProblemRowPart = "quillory_problem_row_part";
+
+class ProblemRowPart final : public QAccessibleWidget {
+public:
+    ProblemRowPart(QWidget* part, QAccessible::Role role) : QAccessibleWidget(part, role) {}
+
+    QString text(QAccessible::Text t) const override {
+        QString said = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && said.isEmpty())
+            if (auto* label = qobject_cast<QLabel*>(widget())) said = label->text();
+        return said;
+    }
+
+    QRect rect() const override {
+        const QRect own = QAccessibleWidget::rect();
+        const QWidget* row = widget()->parentWidget()
+                                 ? widget()->parentWidget()->findChild<AnswerBox*>(
+                                       QString(), Qt::FindDirectChildrenOnly)
+                                 : nullptr;
+        if (!row || own.isEmpty()) return own;
+        const QRect band(row->mapToGlobal(QPoint(0, 0)), row->size());
+        return QRect(own.x(), band.y(), own.width(), band.height());
+    }
+};
+
 QAccessibleInterface* roleFactory(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
@@ -83,7 +111,15 @@ QAccessibleInterface* roleFactory(const QString& className, QObject* object) {
         className == QLatin1String("windows::Form2"))
         return new WindowInterface(widget);
     if (className == QLatin1String("windows::OperatorPicture"))
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
+        return new ProblemRowPart(widget, QAccessible::Graphic);
+    if (widget->property(kProblemRowPart).toBool())
+        return new ProblemRowPart(widget, QAccessible::StaticText);
+    // The bar without its value: a reader says a value as the share of the
+    // range, which for the countdown is the time used ("30 percent"), and
+    // says it whenever it likes, over a problem or a verdict. The seconds
+    // left are the bar's name.
+    if (className == QLatin1String("windows::ProgressBar"))
+        return new QAccessibleWidget(widget, QAccessible::ProgressBar);
     return nullptr;
 }
 
@@ -215,41 +251,45 @@ void guardAccessibilityBus() {
     if (!guard && QCoreApplication::instance()) guard = new BusGuard;
 }
 
-AnnouncementListener& announcementListener() {
-    static AnnouncementListener listener;
-    return listener;
+// Reads the list's current row when the list has taken the focus. Qt makes
+// the first row current, and says so, inside the list's focus-in, before it
+// says that the list itself took the focus; a reader that follows the last
+// word then stays on the list and reads no row.
+class CurrentRowOnFocus final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            auto* list = static_cast<QTreeWidget*>(watched);
+            QTimer::singleShot(0, list, [list] {
+                if (!list->hasFocus() || !QAccessible::isActive()) return;
+                const QModelIndex current = list->currentIndex();
+                if (!current.isValid()) return;
+                QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
+                QAccessibleTableInterface* table = iface ? iface->tableInterface() : nullptr;
+                QAccessibleInterface* cell =
+                    table ? table->cellAt(current.row(), current.column()) : nullptr;
+                if (!cell) return;
+                QAccessibleEvent focus(list, QAccessible::Focus);
+                focus.setChild(iface->indexOfChild(cell));
+                QAccessible::updateAccessibility(&focus);
+            });
+        }
+        return false;
+    }
+};
+
+// What the window shows in the operator's place: the picture on show, or "?".
+QString shownOperator(Form1& form) {
+    if (!form.lblMultiOp->isHidden()) return QStringLiteral("question mark");
+    for (OperatorPicture* picture : form.pictures())
+        if (!picture->isHidden()) return operatorName(picture->op());
+    return {};
 }
 
-// Asks assistive technology to speak `text` now, wherever the focus is.
-void announce(QObject* source, const QString& text, bool urgent) {
-    if (text.isEmpty()) return;
-    if (announcementListener()) announcementListener()(source, text, urgent);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(source, text);
-    event.setPoliteness(urgent ? QAccessible::AnnouncementPoliteness::Assertive
-                               : QAccessible::AnnouncementPoliteness::Polite);
-    QAccessible::updateAccessibility(&event);
-#else
-    QAccessibleEvent event(source, QAccessible::Alert);
-    QAccessible::updateAccessibility(&event);
-    // Qt's bridge drops alerts; AT-SPI has an announcement event of its own.
-    if (!QAccessible::isActive()) return;
-    QDBusConnection bus(kA11yConnection);
-    if (!bus.isConnected()) return;
-    QDBusMessage signal = QDBusMessage::createSignal(accessibleObjectPath(source),
-                                                     QStringLiteral("org.a11y.atspi.Event.Object"),
-                                                     QStringLiteral("Announcement"));
-    signal << QString() << (urgent ? kAssertive : kPolite) << 0
-           << QVariant::fromValue(QDBusVariant(text)) << QVariantMap();
-    bus.send(signal);
-#endif
-}
+const char* const kTimedOut = "quillory_timed_out";
 
 }  // namespace
-
-void setAnnouncementListener(AnnouncementListener listener) {
-    announcementListener() = std::move(listener);
-}
 
 void leaveAccessibilityToQt() {
     // Under Qt's GTK platform theme GTK initialises inside the program and
@@ -314,6 +354,19 @@ void describeMainWindow(Form1& form) {
     form.lblMultiOp->setAccessibleDescription(QString::fromLatin1(described::kRandomOperator));
     for (OperatorPicture* picture : form.pictures())
         picture->setAccessibleName(operatorName(picture->op()));
+    // Qt asks the factory installed last first, and its own widget factory,
+    // installed with the application, answers for a plain label.
+    QAccessible::removeFactory(roleFactory);
+    QAccessible::installFactory(roleFactory);
+    // Qt made the labels' interfaces as they were built (a label's text
+    // reaches accessibility from its constructor); made again, they are
+    // the row's.
+    for (QLabel* part : {form.lblNum1, form.lblMultiOp, form.lblNum2, form.Label4}) {
+        part->setProperty(kProblemRowPart, true);
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(part);
+            made && !dynamic_cast<ProblemRowPart*>(made))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
 
     // A progress bar's text does not reach AT-SPI; its name does.
     ProgressBar* bar = form.ProgressBar1;
@@ -333,18 +386,57 @@ void describeMainWindow(Form1& form) {
                 form.PushButton1});
 }
 
-void describeSummaryWindow(QWidget& form, QWidget* list, QWidget* scoreLine, QWidget* playAgain,
+void describeSummaryWindow(QWidget& form, QTreeWidget* list, QWidget* scoreLine, QWidget* playAgain,
                            QWidget* exit) {
     installRoles();
     list->setAccessibleName(QString::fromLatin1(kSummaryListName));
+    list->installEventFilter(new CurrentRowOnFocus(list));
     setReadingOrder(&form, {scoreLine, list, playAgain, exit});
 }
 
-// The verdict and the score stand in their boxes by now, on both ways of judging.
-void announceVerdict(QLabel& verdict) { announce(&verdict, verdict.text(), false); }
+void sayProblem(Form1& form) {
+    QStringList problem{form.lblQuestion->text() + QLatin1Char(':'), form.lblNum1->text(),
+                        shownOperator(form), form.lblNum2->text(), QStringLiteral("equals")};
+    problem.removeAll(QString());
+    form.txtanswer->setAccessibleName(problem.join(QLatin1Char(' ')));
+    form.PushButton1->setAccessibleName(QString());
+    form.PushButton1->setProperty(kTimedOut, false);
+}
 
-void announceTimeOut(QWidget& countdown) {
-    announce(&countdown, qs(engine::texts::kTimeIsOver), true);
+void sayTimeOut(Form1& form) { form.PushButton1->setProperty(kTimedOut, true); }
+
+void sayJudgement(Form1& form) {
+    QStringList said;
+    if (form.PushButton1->property(kTimedOut).toBool()) said << qs(engine::texts::kTimeIsOver);
+    said << form.lblmessage->text();
+    said << QStringLiteral("Your score is %1.").arg(form.lblscore->text());
+    said.removeAll(QString());
+    // Each a sentence of its own ("Wrong! Answer: 12" ends without a stop).
+    for (QString& sentence : said)
+        if (!sentence.endsWith(QLatin1Char('.')) && !sentence.endsWith(QLatin1Char('!')))
+            sentence += QLatin1Char('.');
+    said << form.PushButton1->text();
+    form.PushButton1->setAccessibleName(said.join(QLatin1Char(' ')));
+    form.PushButton1->setProperty(kTimedOut, false);
+}
+
+QString spokenProblem(const QString& text) {
+    QString spoken = text;
+    for (const engine::OperatorInfo& op : engine::kOperators)
+        spoken.replace(qs(op.text), QLatin1Char(' ') + qs(op.name) + QLatin1Char(' '));
+    return spoken;
+}
+
+void describeSummaryCell(QTreeWidget* list, QTreeWidgetItem* item, int column) {
+    const QString header = list->headerItem()->text(column).trimmed();
+    item->setData(column, Qt::AccessibleTextRole,
+                  header + QLatin1Char(' ') + spokenProblem(item->text(column)));
+}
+
+// The list takes the focus when the window opens; its name leads with the
+// score line, which stands above it.
+void describeScoreLine(QTreeWidget* list, const QString& line) {
+    list->setAccessibleName(line + QLatin1Char(' ') + QString::fromLatin1(kSummaryListName));
 }
 
 }  // namespace windows

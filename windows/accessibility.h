@@ -2,13 +2,13 @@
 
 #include <QDBusMessage>
 #include <QString>
-#include <functional>
 #include <optional>
 
 #include "engine/quiz.h"
 
 class QObject;
-class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 
 namespace windows {
@@ -18,23 +18,35 @@ class Form2;
 
 // What a screen reader needs beyond what the controls say by themselves:
 // names for the controls without a caption, descriptions for numbers that do
-// not say what they are, the countdown's text, and announcements of a verdict
-// and of the time-out. Nothing here changes what the windows show, and
-// nothing takes the keyboard focus.
+// not say what they are, and the countdown's text. Nothing here changes what
+// the windows show.
+//
+// Screen readers speak what takes the keyboard focus, by its name, role and
+// description; Orca 43, Debian 12's, speaks little else (no label changes, no
+// announcements). So every moment of a game reaches the child through the
+// focus the game already moves: a problem through the answer box, which
+// takes its name from the question and the problem, and a judgement through
+// the Next button, named with the verdict and the score. Nothing is
+// announced besides, so a reader that does hear announcements hears each
+// moment once too.
 void describeMainWindow(Form1& form);
-void describeSummaryWindow(QWidget& form, QWidget* list, QWidget* scoreLine, QWidget* playAgain,
+void describeSummaryWindow(QWidget& form, QTreeWidget* list, QWidget* scoreLine, QWidget* playAgain,
                            QWidget* exit);
 
-// Said as they happen: the verdict once the problem is judged, and that the
-// time ran out.
-void announceVerdict(QLabel& verdict);
-void announceTimeOut(QWidget& countdown);
+// Before the answer box takes the focus for a problem: the box is named with
+// the question number and the problem as the window shows them.
+void sayProblem(Form1& form);
+// Before the Next button takes the focus after a judgement: it is named with
+// the verdict and the score, after "Time is over." when the time ran out.
+void sayJudgement(Form1& form);
+void sayTimeOut(Form1& form);
 
-// Hears every announcement as it is made, besides assistive technology:
-// the source object, the text and whether it interrupts other speech. Qt
-// gives no other way to observe them without a platform bridge.
-using AnnouncementListener = std::function<void(QObject* source, const QString& text, bool urgent)>;
-void setAnnouncementListener(AnnouncementListener listener);
+// The spoken form of a problem text: the operators as words.
+QString spokenProblem(const QString& text);
+// A summary cell as it is read: the column's header, then the cell.
+void describeSummaryCell(QTreeWidget* list, QTreeWidgetItem* item, int column);
+// The score line, said when the list takes the focus, before its rows.
+void describeScoreLine(QTreeWidget* list, const QString& line);
 
 // Keeps GTK's own accessibility bridge out of the program, so that a screen
 // reader finds one application for it, Qt's, with the windows. Call before

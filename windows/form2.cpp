@@ -120,6 +120,7 @@ void Form2::addColumn(const QString& header) {
 
 engine::SummaryRow Form2::addRow(std::string_view number) {
     auto* item = new QTreeWidgetItem(ListView1, QStringList{qs(number)});
+    describeSummaryCell(ListView1, item, 0);
     // Scrolling lays out every row of the list. The rows arrive while the
     // window is hidden, where that would make each row cost as much as all
     // the rows before it; the newest row is brought into view on showing.
@@ -132,6 +133,10 @@ engine::SummaryRow Form2::addRow(std::string_view number) {
 
 void Form2::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Every showing opens on the list, as the first does: a screen reader
+    // then says the score line and the first row, not the button pressed
+    // last time.
+    if (!event->spontaneous()) ListView1->setFocus(Qt::OtherFocusReason);
     if (!scrollToNewest_) return;
     scrollToNewest_ = false;
     if (const int n = ListView1->topLevelItemCount()) ListView1->scrollToItem(ListView1->topLevelItem(n - 1));
@@ -144,6 +149,7 @@ void Form2::setCell(const engine::SummaryRow& row, int index, std::string_view t
     if (row.generation != generation_) return;
     QTreeWidgetItem* item = ListView1->topLevelItem(int(row.index));
     item->setText(index, qs(text));
+    describeSummaryCell(ListView1, item, index);
     if (index == kVerdictColumn) {
         // The tint helps a child find the wrong answers; the word still says it.
         const bool right = text == engine::texts::kCorrect;
@@ -160,7 +166,10 @@ void Form2::setCell(const engine::SummaryRow& row, int index, std::string_view t
     }
 }
 
-void Form2::setScoreLine(std::string_view text) { Label1->setText(qs(text)); }
+void Form2::setScoreLine(std::string_view text) {
+    Label1->setText(qs(text));
+    describeScoreLine(ListView1, Label1->text());
+}
 
 void Form2::clear() {
     // Freeing the rows of a long game takes longer than the new game should

@@ -42,7 +42,21 @@ bool MainBoard::enabled(Control c) const {
     return widget(c)->isEnabled();
 }
 void MainBoard::setEnabled(Control c, bool enabled) {
-    widget(c)->setEnabled(enabled);
+    QWidget* w = widget(c);
+    // Disabled with the focus, the Next button would hand it down the tab
+    // chain to End Game, and a screen reader would say End Game before the
+    // problem. It goes straight to the answer box, where the game puts it
+    // once the problem stands; nothing is drawn in between. The box takes
+    // it before it is emptied: a reader that hears the emptying of a box
+    // that already holds the focus by the time it looks (as Qt reports it)
+    // takes the box for its focus silently and then says nothing.
+    if (c == Control::NextButton && !enabled && form_.focusWidget() == w) {
+        if (form_.txtanswer->isEnabled())
+            form_.txtanswer->setFocus(Qt::OtherFocusReason);
+        else
+            w->clearFocus();
+    }
+    w->setEnabled(enabled);
 }
 bool MainBoard::shown(Control c) const {
     return windows::shown(widget(c));
@@ -71,6 +85,7 @@ void MainBoard::clear(Control c) {
 }
 
 void MainBoard::focus(Control c) {
+    if (c == Control::AnswerBox) sayProblem(form_);
     widget(c)->setFocus(Qt::OtherFocusReason);
 }
 void MainBoard::setCountdownLength(int seconds) {
@@ -98,10 +113,10 @@ engine::SummaryList& MainBoard::summary() {
     return form_.form2();
 }
 void MainBoard::problemJudged() {
-    announceVerdict(*form_.lblmessage);
+    sayJudgement(form_);
 }
 void MainBoard::timeIsOver() {
-    announceTimeOut(*form_.ProgressBar1);
+    sayTimeOut(form_);
 }
 
 void MainBoard::run(engine::Procedure procedure, engine::FunctionRef<void(engine::Steps&)> body) {
