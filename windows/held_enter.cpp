@@ -44,7 +44,8 @@ void askForRepeatsWithoutReleases() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->display()) return;  // not on X11: the platform's own flag holds
     asked = true;
-    // Per client connection, and the server keeps it for the connection's life.
+    // Per client connection, and the server keeps it for the connection's
+    // life. A server without XKB leaves Qt's flag as the only sign.
     Bool supported = False;
     XkbSetDetectableAutoRepeat(x11->display(), True, &supported);
 }
