@@ -14,12 +14,16 @@ set -euo pipefail
 play=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins
+  # libX11, to ask the X server for held keys' repeats without releases
+  libx11-dev
   fonts-liberation2 fontconfig
 )
 test=(
   "${play[@]}" libgtest-dev
   # the real program under Xvfb, driven and photographed
   xvfb xdotool imagemagick x11-utils
+  # a held Enter under a window manager, with the server's key repeat (xset)
+  openbox x11-xserver-utils
   # reliability checks: the system-call tracer for the no-writes check
   strace
   # the benchmarks build with the tests

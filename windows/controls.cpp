@@ -79,10 +79,6 @@ std::optional<int> characterCode(const QKeyEvent* event) {
     return int(text.at(0).unicode());
 }
 
-bool isHeldEnter(const QKeyEvent* event) {
-    return event->isAutoRepeat() && characterCode(event) == 13;
-}
-
 // ---------------------------------------------------------------- PushButton
 
 PushButton::PushButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {

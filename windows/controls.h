@@ -51,11 +51,6 @@ bool onBackground(const QWidget* window, const QMouseEvent* event);
 // else the first character of its text), or none for keys that type nothing.
 std::optional<int> characterCode(const QKeyEvent* event);
 
-// An Enter that the keyboard repeats because the key is held down. Every
-// Enter opens or judges a problem, so repeats would record answers the child
-// never gave; only a new press counts.
-bool isHeldEnter(const QKeyEvent* event);
-
 // The command button. Its value reads false at rest; setting it to 1 presses
 // it, and the click handler has run to its end when setValue() returns. A
 // disabled button, or one already being pressed, takes no press.

@@ -83,11 +83,24 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
-    if (isHeldEnter(event)) return event->accept();
     // A key a control ignored comes up here as well; the window has seen it
     // already. Otherwise no control had the focus and this is its arrival.
-    if (!redelivering_) previewKey(event);
+    if (!redelivering_) {
+        if (heldEnter_.repeats(event)) return event->accept();
+        previewKey(event);
+    }
     QWidget::keyPressEvent(event);
+}
+
+void Form1::keyReleaseEvent(QKeyEvent* event) {
+    // Also a release a control ignored, seen twice then, which changes nothing.
+    heldEnter_.repeats(event);
+    QWidget::keyReleaseEvent(event);
+}
+
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) heldEnter_.forget();
+    QWidget::changeEvent(event);
 }
 
 void Form1::previewKey(QKeyEvent* event) {
@@ -103,9 +116,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             if (watched == box) pointer_.moveOver(frame::PointerMode::Custom);
         return false;
     }
+    if (event->type() == QEvent::KeyRelease) {
+        heldEnter_.repeats(static_cast<QKeyEvent*>(event));
+        return false;
+    }
     if (event->type() == QEvent::KeyPress && !redelivering_) {
         // Swallowed before the window or the control sees it.
-        if (isHeldEnter(static_cast<QKeyEvent*>(event))) {
+        if (heldEnter_.repeats(static_cast<QKeyEvent*>(event))) {
             event->accept();
             return true;
         }

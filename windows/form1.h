@@ -11,6 +11,7 @@
 #include "engine/game.h"
 #include "frame/pointer.h"
 #include "frame/seams.h"
+#include "held_enter.h"
 #include "main_board.h"
 
 namespace windows {
@@ -76,6 +77,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -96,6 +99,7 @@ private:
     std::unique_ptr<MainBoard> board_;
     std::unique_ptr<engine::Game> game_;
 
+    HeldEnter heldEnter_;
     bool activationPending_ = false;
     bool redelivering_ = false;
 };
