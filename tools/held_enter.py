@@ -29,7 +29,8 @@ class Board:
         self.question = at.by_description(window, "question number")
         self.score = at.by_description(window, "your score")
         self.verdict = at.by_description(window, "verdict")
-        self.answer = at.by_name(window, "text", "Your answer")
+        # The box is named by the problem it holds, so it is found by role.
+        self.answer = next((c for c in at.children(window) if c.getRoleName() == "text"), None)
 
     def read(self):
         number = int(self.question.name.split()[-1])
