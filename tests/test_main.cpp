@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <cstdlib>
 #include <string_view>
 
 #include "frame/main_module.h"
@@ -11,10 +10,10 @@
 
 // Every UI test runs on real widgets, offscreen, inside one QApplication.
 int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir runtime;
-    if (!std::getenv("XDG_RUNTIME_DIR") && runtime.isValid())
-        setenv("XDG_RUNTIME_DIR", QDir::toNativeSeparators(runtime.path()).toLocal8Bit().constData(), 1);
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid())
+        qputenv("XDG_RUNTIME_DIR", QDir::toNativeSeparators(runtime.path()).toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
