@@ -56,6 +56,8 @@ lap "tests passed under Wine"
 
 timeout 300 bash tools/windows/wine-play.sh "$build/Quillory" "$build/wine-play"
 lap "the round played under Wine"
+timeout 300 bash tools/windows/wine-scaling.sh "$build/Quillory" "$build/wine-play"
+lap "display scaling checked"
 
 installer=$(ls "$build"/Quillory-*-windows-x64-setup.exe)
 timeout 400 bash tools/windows/installer-check.sh "$installer"
@@ -63,3 +65,7 @@ lap "the installer round done"
 
 echo "windows: installer $(basename "$installer") $(du -k "$installer" | cut -f1) KiB," \
      "zip $(basename "$zip") $(du -k "$zip" | cut -f1) KiB"
+# Start-up beside the Linux build, when the Linux part of CI has built it.
+if [ -x build/quillory ]; then
+  RUNS=3 timeout 300 bash tools/windows/startup-compare.sh build/quillory "$build/Quillory" || true
+fi
