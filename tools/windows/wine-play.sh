@@ -25,45 +25,56 @@ serif_bold=/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf
 source tools/x_session.sh
 source tools/windows/wine_session.sh
 x_session_start 1024x768x24
-wine_session_start
+# The prefix lies beside the photographs, away from /tmp (see below).
+WINE_SESSION_PARENT=$out wine_session_start
 
-# What Wine sees as home and temporary folder is new and empty: whatever
-# the game wrote there would show. The prefix lies apart from both.
-scratch=$WINE_SESSION_DIR/outside
-mkdir -p "$scratch/home" "$scratch/tmp"
-export HOME=$scratch/home TMPDIR=$scratch/tmp
-unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME XDG_RUNTIME_DIR QT_QPA_PLATFORM
+unset QT_QPA_PLATFORM
+# Qt's Windows plugin asks Direct3D about the graphics card at start; under
+# Wine that runs on the host's Mesa, which would keep a shader cache in
+# ~/.cache. That cache is the host driver's (on Windows the GPU driver keeps
+# its own), not the game's: it is switched off here rather than allowed.
+export MESA_SHADER_CACHE_DISABLE=true
 marker=$WINE_SESSION_DIR/marker
 tree_before=$(cd "$root" && git status --porcelain)
 sleep 1  # file times have a resolution of their own
 touch "$marker"
 
-# /tmp itself is shared with the rest of the machine. Where a mount namespace
-# can be had (as root), the game gets a /tmp of its own, empty, and what is in
-# it afterwards is what it wrote; Wine's server then starts in there, so the
-# one started for the prefix stops first. The X server is reached by its
-# abstract socket.
-own_tmp=
+# Home and /tmp are shared with the rest of the machine. Where a mount
+# namespace can be had (as root), the game sees both through an overlay, so
+# that whatever it writes there lands in a layer of its own, listed when it
+# has ended; Wine's server then starts in there, so the one that made the
+# prefix stops first. (The prefix lies outside both.)
+layers=
 if unshare --mount --propagation private true 2>/dev/null; then
-  own_tmp=$WINE_SESSION_DIR/tmp-after
+  layers=$WINE_SESSION_DIR/layers
+  mkdir -p "$layers"
   timeout 30 wineserver -w || true
 fi
 started=${EPOCHREALTIME/[.,]/}
-if [ -n "$own_tmp" ]; then
-  (cd "$scratch/home" && exec unshare --mount --propagation private sh -c '
-    mount -t tmpfs quillory-tmp /tmp || exit 99
+if [ -n "$layers" ]; then
+  (cd "$WINE_SESSION_DIR" && exec unshare --mount --propagation private sh -c '
+    app=$1 layers=$2
+    mount -t tmpfs layers "$layers" || exit 99
+    for d in "$HOME" /tmp; do
+      mkdir -p "$layers/$d/up" "$layers/$d/work"
+      mount -t overlay overlay -o "lowerdir=$d,upperdir=$layers/$d/up,workdir=$layers/$d/work" "$d" || exit 99
+    done
     trap "wineserver -k; exit 143" TERM INT
-    wine "$1/quillory.exe" & wait $!; status=$?
+    wine "$app/quillory.exe" & wait $!; status=$?
     wineserver -w
-    find /tmp -mindepth 1 >"$2"
-    exit $status' sh "$app" "$own_tmp" >"$WINE_SESSION_DIR/game.log" 2>&1) &
+    for d in "$HOME" /tmp; do (cd "$layers/$d/up" && find . -mindepth 1 | sed "s|^\.|$d|"); done >"$layers.list"
+    exit $status' sh "$app" "$layers" >"$WINE_SESSION_DIR/game.log" 2>&1) &
 else
-  (cd "$scratch/home" && exec wine "$app/quillory.exe" >"$WINE_SESSION_DIR/game.log" 2>&1) &
+  (cd "$WINE_SESSION_DIR" && exec wine "$app/quillory.exe" >"$WINE_SESSION_DIR/game.log" 2>&1) &
 fi
 game=$!
 x_on_exit 'x_stop_process "$game"'
 
-fail() { echo "FAIL: $*"; exit 1; }
+fail() {
+  echo "FAIL: $*"
+  [ ! -s "$WINE_SESSION_DIR/game.log" ] || { echo "--- Wine's output:"; tail -n 20 "$WINE_SESSION_DIR/game.log"; }
+  exit 1
+}
 win=$(x_wait_window '^Quillory$' 120) || fail "no window named Quillory"
 shown=${EPOCHREALTIME/[.,]/}
 echo "wine-play: window after $(((shown - started) / 1000)) ms"
@@ -111,6 +122,7 @@ a=$(read_at "$pic" "$number1") && b=$(read_at "$pic" "$number2") || fail "cannot
 echo "wine-play: Question 1 reads $a + $b"
 answer_now "$((a + b))" "the right answer"
 shot right
+import -window "$win" "$out/window-right.png"
 got=$(read_at "$(window_shot)" "$score")
 [ "$got" = 1 ] || fail "after the right answer $((a + b)) the score reads '$got', not 1"
 
@@ -140,6 +152,7 @@ xdotool mousemove --window "$win" 308 389 click 1
 summary=$(x_wait_window '^Summary$' 20) || fail "End Game showed no summary"
 x_wait_settled "$summary" >/dev/null || fail "the summary never finished drawing"
 shot summary
+import -window "$summary" "$out/window-summary.png"
 
 # Play Again, in the summary window: the summary goes, the game comes back.
 xdotool mousemove --window "$summary" 150 301 click 1
@@ -158,24 +171,24 @@ x_wait_no_window '^Quillory$' 20 || fail "closing the window did not close it"
 x_poll 40 x_gone "$game" || fail "closing the window did not end the game"
 wine_wait_idle 30 || true
 
-# Nothing written outside the prefix.
+# Nothing written outside the prefix. Wine's server keeps its socket and lock
+# in a folder of the temporary folder: that is Wine's, not the game's.
+wine_server='^/tmp/(\.wine-[0-9]+|wine-[A-Za-z0-9]+)(/server-[0-9a-f-]+(/(lock|socket))?)?$'
 written=$( {
-  find "$scratch" -mindepth 2 -newer "$marker"
   find "$app" -newer "$marker"
   find "$root" \( -path "$root/.git" -o -path "$root/build" -o -path "$root/build-*" \) -prune -o \
     -newer "$marker" -print
+  if [ -n "$layers" ]; then
+    [ -f "$layers.list" ] || echo "(the home and /tmp layers were not listed)"
+    grep -v -E "$wine_server" "$layers.list" || true
+  fi
 } | sort)
-if [ -n "$own_tmp" ]; then
-  # Wine's own server socket and lock are all that may be there.
-  [ -f "$own_tmp" ] || fail "the game's own /tmp was not listed"
-  written+=$'\n'$(grep -v -E '^/tmp/\.wine-[0-9]+(/|$)' "$own_tmp" || true)
-  tmp_checked="its own /tmp"
-else
-  tmp_checked="TMPDIR (no mount namespace for a /tmp of its own)"
-fi
-written=$(grep -v '^$' <<<"$written" || true)
 [ -z "$written" ] || fail "files written outside Wine's prefix:
 $written"
 [ "$(cd "$root" && git status --porcelain)" = "$tree_before" ] || fail "the source tree changed"
-echo "wine-play: nothing written outside the prefix (home, $tmp_checked, the game's folder, the tree)"
+if [ -n "$layers" ]; then
+  echo "wine-play: nothing written outside the prefix (home, /tmp, the game's folder, the tree)"
+else
+  echo "wine-play: nothing written in the game's folder or the tree (no mount namespace here to watch home and /tmp)"
+fi
 echo "photographs in $out: $(cd "$out" && ls *.png | tr '\n' ' ')"

@@ -14,8 +14,10 @@
 # wine_session_start: makes the prefix (wineboot, ~10-20 s) and keeps one
 # wineserver running for it until exit. WINE_SESSION_DIR holds the prefix
 # (WINEPREFIX) and room for a script's own files.
+# WINE_SESSION_PARENT chooses where the session's folder is made (the
+# temporary folder unless given).
 wine_session_start() {
-  WINE_SESSION_DIR=$(mktemp -d "${TMPDIR:-/tmp}/wine.XXXXXX")
+  WINE_SESSION_DIR=$(mktemp -d "${WINE_SESSION_PARENT:-${TMPDIR:-/tmp}}/wine.XXXXXX")
   export WINEPREFIX=$WINE_SESSION_DIR/prefix WINEARCH=win64 WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   x_on_exit "wine_session_stop"
