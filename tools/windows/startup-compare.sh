@@ -15,7 +15,9 @@ source tools/x_session.sh
 source tools/windows/wine_session.sh
 x_session_start 1024x768x24
 wine_session_start
-# One server for every start, as Windows keeps its own running.
+# One server for every start, as Windows keeps its own running (the one
+# wineboot started ends first).
+timeout 30 wineserver -w || true
 wineserver -p
 export XDG_RUNTIME_DIR=$WINE_SESSION_DIR/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
