@@ -112,6 +112,9 @@ QCursor loadHandPointer(const QString& path) {
 }
 
 void installFontSubstitutes() {
+#ifdef Q_OS_WIN
+    // Windows has the fonts the windows name.
+#else
     // fontconfig aliases Arial and Times New Roman to the Liberation fonts,
     // but only where its metric aliases are configured; without them Qt falls
     // back to whatever font comes first, with other widths, and captions are
@@ -120,6 +123,7 @@ void installFontSubstitutes() {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+#endif
 }
 
 }  // namespace frame

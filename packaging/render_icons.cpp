@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <cstdio>
 
+#include "frame/startup.h"
 #include "windows/controls.h"
 
 int main(int argc, char** argv) {
@@ -16,8 +17,12 @@ int main(int argc, char** argv) {
     }
     // Drawing needs a GUI application but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A build step leaves nothing behind but its pictures, as the game does.
+    frame::keepQtFromMakingARuntimeFolder();
+    frame::PlatformStart platform;
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
+    platform.started();
 
     const QString out = QString::fromLocal8Bit(argv[1]);
     const QString name = QString::fromLocal8Bit(argv[2]);

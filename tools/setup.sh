@@ -46,6 +46,13 @@ windows=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   # apt-get source for Debian's qtbase
   dpkg-dev
+  # the icon file, drawn from the scalable icon
+  librsvg2-bin imagemagick
+  # the installer, and the zip looked into
+  nsis unzip
+  # the tests and the game under Wine (64-bit), with Wine's own fonts (MS
+  # Sans Serif), on Xvfb, driven and photographed
+  wine wine64 fonts-wine xvfb xdotool x11-utils python3
 )
 
 groups=("$@")

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QDBusMessage>
 #include <QString>
-#include <optional>
 
 #include "engine/quiz.h"
 
@@ -50,7 +48,7 @@ void describeScoreLine(QTreeWidget* list, const QString& line);
 
 // Keeps GTK's own accessibility bridge out of the program, so that a screen
 // reader finds one application for it, Qt's, with the windows. Call before
-// the application object exists.
+// the application object exists. (Linux; Windows has no GTK in the program.)
 void leaveAccessibilityToQt();
 
 // How a screen reader speaks an operator picture.
@@ -70,16 +68,9 @@ inline constexpr const char* kVerdict = "verdict";
 inline constexpr const char* kAnswerBoxName = "Your answer";
 inline constexpr const char* kSummaryListName = "Problems of this game";
 
-// Requests to the accessibility bus that Qt 6.4's bridge cannot take: its
-// handler reads a second argument from every D-Bus Properties call, so a
-// GetAll (one argument) or a short Get ends the program. Returns the answer
-// for such a call, addressed to `busName` (the program's own name on the
-// accessibility bus), or nothing for a call that Qt handles well. Properties
-// of org.a11y.atspi.Accessible are answered in full; GetAll of any other
-// interface gets a "not supported" error, after which clients ask with Get.
-std::optional<QDBusMessage> answerPropertiesCall(const QDBusMessage& call, const QString& busName);
-
-// The D-Bus object path of an accessible object on the accessibility bus.
-QString accessibleObjectPath(QObject* object);
+// The platform's half, where the platform needs more than Qt gives (the
+// AT-SPI bus on Linux, atspi.cpp; nothing on Windows, atspi_none.cpp).
+// Stands between Qt's bridge and the bus (atspi.h) from the first window on.
+void guardAccessibilityBus();
 
 }  // namespace windows

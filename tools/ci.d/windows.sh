@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Windows as a platform of the same tree: cross-builds everything with
+# MinGW-w64 against the Qt that tools/windows/qt.sh builds (once; cached),
+# with warnings as errors; runs engine_tests.exe and ui_tests.exe under Wine
+# (offscreen); plays a round of the real game under Wine on Xvfb
+# (tools/windows/wine-play.sh); and installs, starts and uninstalls the
+# installer in a fresh Wine prefix (tools/windows/installer-check.sh).
+# Prints the time of each part and the sizes of what a user downloads.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+build=${QUILLORY_WINDOWS_BUILD_DIR:-build-win}
+jobs=$(nproc 2>/dev/null || echo 2)
+t0=$(date +%s)
+lap() { echo "windows: $1 in $(($(date +%s) - t0)) s"; }
+
+bash tools/setup.sh windows
+qt=$(bash tools/windows/qt.sh | tail -n1)
+lap "the Qt for Windows ready"
+
+cmake -S . -B "$build" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$PWD/tools/windows/toolchain.cmake" \
+  -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_BUILD_TYPE=Release -DQUILLORY_WERROR=ON >/dev/null
+cmake --build "$build" -j "$jobs"
+cmake --build "$build" -j "$jobs" --target windows_packages
+lap "cross-built"
+
+# The zip holds the game's folder, file for file.
+zip=$(ls "$build"/Quillory-*-windows-x64.zip)
+diff <(cd "$build" && find Quillory -type f | sort) <(unzip -Z1 "$zip" | grep -v '/$' | sort) || {
+  echo "windows: the zip and the game's folder differ"
+  exit 1
+}
+
+# The tests, in a Wine prefix of their own, with Qt's DLLs found on WINEPATH.
+(
+  source tools/x_session.sh
+  source tools/windows/wine_session.sh
+  wine_session_start
+  # Qt's DLLs and MinGW's runtime, where the test programs find them.
+  path=$(winepath -w "$qt/bin")
+  for dll in libstdc++-6.dll libwinpthread-1.dll; do
+    path+=";$(winepath -w "$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)")")")"
+  done
+  export WINEPATH=$path QT_QPA_PLATFORM=offscreen
+  # One process per suite: a Wine start costs more than most tests.
+  for suite in engine_tests ui_tests; do
+    timeout 900 wine "$build/tests/$suite.exe" --gtest_brief=1 >"$build/$suite.log" 2>&1 || {
+      cat "$build/$suite.log"
+      echo "windows: $suite.exe failed under Wine"
+      exit 1
+    }
+    grep -E '^\[  (PASSED|SKIPPED) |tests? ran|SKIPPED \]' "$build/$suite.log" | sed "s/^/windows: $suite: /" | head -20
+  done
+)
+lap "tests passed under Wine"
+
+timeout 300 bash tools/windows/wine-play.sh "$build/Quillory" "$build/wine-play"
+lap "the round played under Wine"
+timeout 300 bash tools/windows/wine-scaling.sh "$build/Quillory" "$build/wine-play"
+lap "display scaling checked"
+
+installer=$(ls "$build"/Quillory-*-windows-x64-setup.exe)
+timeout 400 bash tools/windows/installer-check.sh "$installer"
+lap "the installer round done"
+
+echo "windows: installer $(basename "$installer") $(du -k "$installer" | cut -f1) KiB," \
+     "zip $(basename "$zip") $(du -k "$zip" | cut -f1) KiB"
+# Start-up beside the Linux build, when the Linux part of CI has built it.
+if [ -x build/quillory ]; then
+  RUNS=3 timeout 300 bash tools/windows/startup-compare.sh build/quillory "$build/Quillory" || true
+fi
