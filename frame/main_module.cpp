@@ -112,18 +112,17 @@ QCursor loadHandPointer(const QString& path) {
 }
 
 void installFontSubstitutes() {
-#ifdef Q_OS_WIN
-    // Windows has the fonts the windows name.
-#else
     // fontconfig aliases Arial and Times New Roman to the Liberation fonts,
     // but only where its metric aliases are configured; without them Qt falls
     // back to whatever font comes first, with other widths, and captions are
     // cut. MS Sans Serif has no alias, and Liberation Sans is its nearest
-    // match. A substitute is used only where the named font is missing.
+    // match. A substitute is used only where the named font is missing, so
+    // Windows, which has all three, draws with its own; a Windows machine
+    // without them (or a test run whose fonts are Liberation alone) still
+    // gets the widths the layout was drawn for.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-#endif
 }
 
 }  // namespace frame

@@ -34,8 +34,8 @@ void systemColourPass(QWidget* window);
 // Decodes a Windows cursor file; faults when the file is not a pointer.
 QCursor loadHandPointer(const QString& path);
 
-// Gives names the windows use but Debian lacks a metric-compatible stand-in
-// (on Linux; Windows has the fonts themselves).
+// Gives the fonts the windows name their metric-compatible stand-ins, for
+// where they are missing (Debian; Windows has the fonts themselves).
 void installFontSubstitutes();
 
 }  // namespace frame

@@ -41,7 +41,14 @@ diff <(cd "$build" && find Quillory -type f | sort) <(unzip -Z1 "$zip" | grep -v
   for dll in libstdc++-6.dll libwinpthread-1.dll; do
     path+=";$(winepath -w "$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)")")")"
   done
-  export WINEPATH=$path QT_QPA_PLATFORM=offscreen
+  export WINEPATH=$path
+  # Wine hands no QT_* variable of ours to a Windows program, but it does
+  # hand those of the prefix's registry. The tests run offscreen (the rig's
+  # default), and Qt's offscreen platform on Windows knows only the fonts of
+  # QT_QPA_FONTDIR: without them every glyph is a box an em wide, and no
+  # width a test measures means anything.
+  timeout 60 wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /t REG_SZ /f \
+    /d "$(winepath -w /usr/share/fonts/truetype/liberation2)" >/dev/null 2>&1
   # One process per suite: a Wine start costs more than most tests.
   for suite in engine_tests ui_tests; do
     timeout 900 wine "$build/tests/$suite.exe" --gtest_brief=1 >"$build/$suite.log" 2>&1 || {
