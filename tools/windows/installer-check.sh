@@ -75,7 +75,16 @@ rm -rf "$dir/x" "$dir/HAND-M.CUR"
 
 # The uninstaller copies itself away and returns at once; Wine's server
 # outlives it and every program of the prefix.
-wine_run 120 'C:\Program Files\Quillory\uninstall.exe' /S || fail "the silent uninstall failed"
+# Once in a while under Wine the first start of the uninstaller comes back
+# non-zero (seen once in CI, never when tried again by hand); what it leaves
+# is checked below either way, so a second try only says that it happened.
+status=0
+wine_run 120 'C:\Program Files\Quillory\uninstall.exe' /S || status=$?
+if ((status)); then
+  echo "note   the silent uninstall exited $status at its first start; starting it again"
+  wine_wait_idle 60 || true
+  wine_run 120 'C:\Program Files\Quillory\uninstall.exe' /S || fail "the silent uninstall failed (exit $?)"
+fi
 wine_wait_idle 120 || fail "the uninstaller did not finish"
 [ ! -e "$dir" ] || fail "left behind: $(cd "$dir" && find . | tr '\n' ' ')"
 [ ! -e "$shortcut" ] || fail "the Start-menu entry is left"
