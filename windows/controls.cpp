@@ -13,8 +13,27 @@
 
 namespace windows {
 
-void placeTwips(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(twips(left), twips(top), twips(width), twips(height));
+QRect placedTwips(const QWidget* window, const QRect& r, const QRect& leftToRightBlock) {
+    auto pixels = [](const QRect& t) {
+        return QRect(twips(t.x()), twips(t.y()), twips(t.width()), twips(t.height()));
+    };
+    QRect placed = pixels(r);
+    if (window->layoutDirection() != Qt::RightToLeft) return placed;
+    // Mirrored in pixels, not twips: the rounding to pixels would otherwise
+    // shift some controls by one against their neighbours.
+    const int width = window->width();
+    if (leftToRightBlock.isNull()) {
+        placed.moveLeft(width - placed.x() - placed.width());
+    } else {
+        const QRect block = pixels(leftToRightBlock);
+        placed.translate(width - block.x() - block.width() - block.x(), 0);
+    }
+    return placed;
+}
+
+void placeTwips(QWidget* w, int left, int top, int width, int height,
+                const QRect& leftToRightBlock) {
+    w->setGeometry(placedTwips(w->parentWidget(), QRect(left, top, width, height), leftToRightBlock));
 }
 
 QFont fontOf(const char* family, double points, bool bold) {
