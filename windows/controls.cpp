@@ -164,6 +164,10 @@ void ProgressBar::paintEvent(QPaintEvent*) {
         opt.maximum = 1;
         opt.progress = 0;
     }
+    // An empty bar is the same either way round, but Fusion draws the edge of
+    // the filling two pixels inside the right end of an empty right-to-left
+    // bar, as if time had begun to run.
+    if (opt.progress <= opt.minimum) opt.direction = Qt::LeftToRight;
     style()->drawControl(QStyle::CE_ProgressBar, &opt, &p, this);
     // The text crosses the filled part and the empty groove, which a dark
     // theme colours very differently, often with a gradient: each part gets
