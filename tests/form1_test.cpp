@@ -436,7 +436,8 @@ TEST(Form1RightToLeft, TheWindowMirrorsAndTheProblemRowStillReadsLeftToRight) {
     // Number, operator, number, "=", answer, from left to right, on a panel
     // that is the same picture as left to right, only at the mirrored place.
     for (std::size_t i = 1; i < problemRow.size(); ++i)
-        EXPECT_LT(problemRow[i - 1]->geometry().center().x(), problemRow[i]->geometry().center().x())
+        EXPECT_LT(problemRow[i - 1]->geometry().center().x(),
+                  problemRow[i]->geometry().center().x())
             << problemRow[i]->objectName().toStdString();
     EXPECT_EQ(f.txtanswer->layoutDirection(), Qt::LeftToRight);
     EXPECT_TRUE(f.grab().toImage().copy(mirrored(panel)) == leftToRight.copy(panel));

@@ -26,14 +26,16 @@ QRect placedTwips(const QWidget* window, const QRect& r, const QRect& leftToRigh
         placed.moveLeft(width - placed.x() - placed.width());
     } else {
         const QRect block = pixels(leftToRightBlock);
-        placed.translate(width - block.x() - block.width() - block.x(), 0);
+        const int mirroredBlockX = width - block.x() - block.width();
+        placed.translate(mirroredBlockX - block.x(), 0);
     }
     return placed;
 }
 
 void placeTwips(QWidget* w, int left, int top, int width, int height,
                 const QRect& leftToRightBlock) {
-    w->setGeometry(placedTwips(w->parentWidget(), QRect(left, top, width, height), leftToRightBlock));
+    w->setGeometry(
+        placedTwips(w->parentWidget(), QRect(left, top, width, height), leftToRightBlock));
 }
 
 QFont fontOf(const char* family, double points, bool bold) {

@@ -30,7 +30,8 @@ inline int twips(int t) { return (t + 7) / 15; }
 // to right in those languages too: what lies in `leftToRightBlock` goes with
 // the block's mirrored place and keeps its own place inside the block. The
 // direction is the window's when this is asked, that is, when it is built.
-QRect placedTwips(const QWidget* window, const QRect& twipsRect, const QRect& leftToRightBlock = {});
+QRect placedTwips(const QWidget* window, const QRect& twipsRect,
+                  const QRect& leftToRightBlock = {});
 void placeTwips(QWidget* w, int left, int top, int width, int height,
                 const QRect& leftToRightBlock = {});
 

@@ -101,7 +101,8 @@ void TitleStrip::resizeEvent(QResizeEvent*) {
     for (QAbstractButton* b : {close_, minimize_}) {
         if (!b) continue;
         right -= kHeight;
-        b->setGeometry(QStyle::visualRect(layoutDirection(), rect(), QRect(right, 0, kHeight, kHeight)));
+        b->setGeometry(
+            QStyle::visualRect(layoutDirection(), rect(), QRect(right, 0, kHeight, kHeight)));
     }
 }
 
@@ -122,8 +123,8 @@ void TitleStrip::paintEvent(QPaintEvent*) {
     p.drawLine(0, height() - 1, width(), height() - 1);
     const int iconSize = 16;
     const int margin = (height() - iconSize) / 2;
-    window()->windowIcon().paint(
-        &p, QStyle::visualRect(layoutDirection(), rect(), QRect(margin + 2, margin, iconSize, iconSize)));
+    const QRect icon(margin + 2, margin, iconSize, iconSize);
+    window()->windowIcon().paint(&p, QStyle::visualRect(layoutDirection(), rect(), icon));
     QFont f = font();
     f.setBold(true);
     p.setFont(f);
