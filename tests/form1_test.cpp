@@ -3,11 +3,13 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <algorithm>
 #include <vector>
 
 #include "frame/guard.h"
 #include "support.h"
+#include "windows/title_strip.h"
 
 using testing_support::Game;
 using windows::Form1;
@@ -384,4 +386,125 @@ TEST(Form1Press, OperatorWarningComesBeforeTheLevelWarning) {
     EXPECT_EQ(testing_support::texts(game.boxes),
               (std::vector<std::string>{"You must select at least one operator"}));
     EXPECT_EQ(f.game().NumProb, 0);
+}
+
+// ------------------------------------------------------------ right to left
+
+namespace {
+
+// Where something dark (text, a sign) is drawn within `area` of a picture.
+QRect inkIn(const QImage& shot, const QRect& area) {
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (shot.pixelColor(x, y).lightness() < 128) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+}  // namespace
+
+TEST(Form1RightToLeft, TheWindowMirrorsAndTheProblemRowStillReadsLeftToRight) {
+    QImage leftToRight;
+    {
+        Game game;
+        leftToRight = game.start(false).grab().toImage();
+    }
+    testing_support::RightToLeft rtl;
+    Game game;
+    Form1& f = game.start(false);
+    const int width = f.width();
+    auto mirrored = [&](const QRect& r) {
+        return QRect(width - r.x() - r.width(), r.y(), r.width(), r.height());
+    };
+    // The problem panel (120, 120, 8535, 1755 twips) and what stands on it.
+    const QRect panel(8, 8, 569, 117);
+    const int panelShift = mirrored(panel).x() - panel.x();
+    const std::vector<QWidget*> problemRow{f.lblNum1, f.imgAdd, f.lblNum2, f.Label4, f.txtanswer};
+    const std::vector<QWidget*> onThePanel{f.lblNum1, f.imgAdd, f.lblNum2, f.Label4, f.txtanswer,
+                                           f.imgSub,  f.imgMul, f.imgDiv,  f.lblMultiOp};
+    for (const Row& r : controlTable(f)) {
+        SCOPED_TRACE(r.name);
+        const QRect placed(r.left / 15, r.top / 15, r.width / 15, r.height / 15);
+        if (std::find(onThePanel.begin(), onThePanel.end(), r.widget) != onThePanel.end())
+            EXPECT_EQ(r.widget->geometry(), placed.translated(panelShift, 0));
+        else
+            EXPECT_EQ(r.widget->geometry(), mirrored(placed));
+    }
+    EXPECT_GT(f.Check1->x(), f.Check5->geometry().right());  // operators right of the levels
+    EXPECT_GT(f.lblscore->x(), f.lblmessage->geometry().right());
+
+    // Number, operator, number, "=", answer, from left to right, on a panel
+    // that is the same picture as left to right, only at the mirrored place.
+    for (std::size_t i = 1; i < problemRow.size(); ++i)
+        EXPECT_LT(problemRow[i - 1]->geometry().center().x(),
+                  problemRow[i]->geometry().center().x())
+            << problemRow[i]->objectName().toStdString();
+    EXPECT_EQ(f.txtanswer->layoutDirection(), Qt::LeftToRight);
+    EXPECT_TRUE(f.grab().toImage().copy(mirrored(panel)) == leftToRight.copy(panel));
+}
+
+TEST(Form1RightToLeft, CheckBoxesHaveTheSquareOnTheRightAndTheCaptionAgainstIt) {
+    auto squareOf = [](QWidget* box, bool atRight) {
+        const int side = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
+        return box->grab().toImage().copy(atRight ? box->width() - side : 0,
+                                          (box->height() - side) / 2, side, side);
+    };
+    std::vector<QImage> leftToRight;
+    {
+        Game game;
+        Form1& f = game.start(false);
+        for (auto* box : {f.Check1, f.Check5}) leftToRight.push_back(squareOf(box, false));
+    }
+    testing_support::RightToLeft rtl;
+    Game game;
+    Form1& f = game.start(false);
+    // Addition on one line; Display 1 digit numbers (Easy) on two.
+    const std::vector<windows::CheckBox*> boxes{f.Check1, f.Check5};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        windows::CheckBox* box = boxes[i];
+        SCOPED_TRACE(box->objectName().toStdString());
+        ASSERT_TRUE(box->isChecked());
+        EXPECT_TRUE(squareOf(box, true) == leftToRight[i]);
+        EXPECT_FALSE(squareOf(box, false) == leftToRight[i]);
+        // Each line of the caption ends beside the square, as a right-to-left
+        // text does, whatever its length (an English line may keep its
+        // breaking space there).
+        const int side = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
+        const int gap = box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+        const QImage shot = box->grab().toImage();
+        const int captionRight = box->width() - side - gap;
+        EXPECT_FALSE(inkIn(shot, QRect(captionRight, 0, gap, box->height())).isValid());
+        const int lines = i == 0 ? 1 : 2;
+        for (int line = 0; line < lines; ++line) {
+            const int h = box->height() / lines;
+            const QRect ink = inkIn(shot, QRect(0, line * h, captionRight, h));
+            ASSERT_TRUE(ink.isValid()) << "line " << line;
+            EXPECT_GE(ink.right(), captionRight - 3 - box->fontMetrics().horizontalAdvance(u' '))
+                << "line " << line;
+        }
+    }
+}
+
+TEST(Form1RightToLeft, TheTitleStripHasItsButtonsOnTheLeftAndTheIconOnTheRight) {
+    testing_support::RightToLeft rtl;
+    constexpr int kH = windows::TitleStrip::kHeight;
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Quillory"));
+    window.setWindowIcon(windows::applicationIcon());
+    window.resize(400, 200);
+    auto* strip = new windows::TitleStrip(&window, true);
+    strip->setGeometry(0, 0, 400, kH);
+    const QImage shot = strip->grab().toImage();
+    EXPECT_EQ(strip->closeButton()->geometry(), QRect(0, 0, kH, kH));
+    EXPECT_EQ(strip->minimizeButton()->geometry(), QRect(kH, 0, kH, kH));
+    // The icon's green card.
+    auto iconIn = [&](const QRect& area) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (shot.pixelColor(x, y).green() > 200 && shot.pixelColor(x, y).red() < 180)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(iconIn(QRect(400 - kH, 0, kH, kH)));
+    EXPECT_FALSE(iconIn(QRect(0, 0, 400 - kH, kH)));
 }

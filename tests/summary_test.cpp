@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QTreeWidget>
 #include <initializer_list>
+#include <optional>
+#include <utility>
 
 #include "support.h"
 
@@ -271,4 +273,33 @@ TEST(Summary, ALongGameShowsItsNewestRowAndPlayAgainEmptiesItAtOnce) {
     EXPECT_EQ(f.game().NumWrong, 1);
     // The game goes away with rows still waiting to be freed; the sanitizer
     // build tells if any of them leaks.
+}
+
+TEST(Summary, ProblemsReadLeftToRightInARightToLeftList) {
+    // The problem cell of the first row, drawn, cut to what is written in it.
+    auto problemCell = [](bool rightToLeft) {
+        std::optional<testing_support::RightToLeft> rtl;
+        if (rightToLeft) rtl.emplace();
+        Game game;
+        scriptEasy(game, {7, 1});
+        game.start();
+        game.answer(true);
+        endGame(game);
+        QTreeWidget* list = parts::ListView1(game.summary());
+        EXPECT_EQ(rowCells(game.summary(), 0).at(1), "7 + 1");
+        const QRect cell = list->visualRect(list->model()->index(0, 1));
+        const QImage shot = list->viewport()->grab(cell).toImage();
+        QRect ink;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixelColor(x, y).lightness() < 128) ink |= QRect(x, y, 1, 1);
+        return std::pair{shot.copy(ink), ink.center().x() * 2 > shot.width()};
+    };
+    const auto [leftToRight, leftToRightAtRight] = problemCell(false);
+    const auto [rightToLeft, rightToLeftAtRight] = problemCell(true);
+    EXPECT_FALSE(leftToRightAtRight);
+    // "7 + 1" as in a left-to-right list, never "1 + 7", at the column's
+    // leading edge, where its header stands.
+    EXPECT_TRUE(rightToLeft == leftToRight);
+    EXPECT_TRUE(rightToLeftAtRight);
 }

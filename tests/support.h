@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QGuiApplication>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
@@ -13,6 +15,9 @@
 
 // Readable failure messages for Qt strings in assertions.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QRect& r, std::ostream* os) {
+    *os << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << ')';
+}
 inline void PrintTo(const QStringList& list, std::ostream* os) {
     *os << '{';
     for (qsizetype i = 0; i < list.size(); ++i) *os << (i ? ", \"" : "\"") << list[i].toStdString() << '"';
@@ -43,6 +48,16 @@ struct Game : rig::Rig<engine::ScriptedSource> {
     void answer(bool right);
 
     void writeFile(const QString& relative, const QByteArray& bytes);
+};
+
+// The application laid out right to left (as for Arabic and Hebrew) for one
+// scope, so a failing assertion cannot leave the tests after it mirrored.
+// Windows read the direction when they are built: make them inside the scope.
+struct RightToLeft {
+    RightToLeft() { QGuiApplication::setLayoutDirection(Qt::RightToLeft); }
+    ~RightToLeft() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
+    RightToLeft(const RightToLeft&) = delete;
+    RightToLeft& operator=(const RightToLeft&) = delete;
 };
 
 // What the countdown's bar reads with n seconds left.

@@ -34,9 +34,14 @@ void CheckBox::paintEvent(QPaintEvent*) {
     }
     style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &p, this);
 
+    // The style puts the square on the right in a right-to-left layout; the
+    // caption takes the other side, from the square's edge, aligned to it
+    // (Qt::AlignLeft is the leading edge there: the right).
     const int gap = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &opt, this);
-    const QRect textRect(indicator.right() + 1 + gap, 0, width() - indicator.right() - 1 - gap,
-                         height());
+    const QRect square = QStyle::visualRect(opt.direction, rect(), indicator);
+    const QRect textRect = QStyle::visualRect(
+        opt.direction, rect(),
+        QRect(square.right() + 1 + gap, 0, width() - square.right() - 1 - gap, height()));
     style()->drawItemText(&p, textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
                           palette(), isEnabled(), text(), QPalette::WindowText);
     if (hasFocus()) {

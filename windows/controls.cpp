@@ -13,8 +13,29 @@
 
 namespace windows {
 
-void placeTwips(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(twips(left), twips(top), twips(width), twips(height));
+QRect placedTwips(const QWidget* window, const QRect& r, const QRect& leftToRightBlock) {
+    auto pixels = [](const QRect& t) {
+        return QRect(twips(t.x()), twips(t.y()), twips(t.width()), twips(t.height()));
+    };
+    QRect placed = pixels(r);
+    if (window->layoutDirection() != Qt::RightToLeft) return placed;
+    // Mirrored in pixels, not twips: the rounding to pixels would otherwise
+    // shift some controls by one against their neighbours.
+    const int width = window->width();
+    if (leftToRightBlock.isNull()) {
+        placed.moveLeft(width - placed.x() - placed.width());
+    } else {
+        const QRect block = pixels(leftToRightBlock);
+        const int mirroredBlockX = width - block.x() - block.width();
+        placed.translate(mirroredBlockX - block.x(), 0);
+    }
+    return placed;
+}
+
+void placeTwips(QWidget* w, int left, int top, int width, int height,
+                const QRect& leftToRightBlock) {
+    w->setGeometry(
+        placedTwips(w->parentWidget(), QRect(left, top, width, height), leftToRightBlock));
 }
 
 QFont fontOf(const char* family, double points, bool bold) {
@@ -145,6 +166,10 @@ void ProgressBar::paintEvent(QPaintEvent*) {
         opt.maximum = 1;
         opt.progress = 0;
     }
+    // An empty bar is the same either way round, but Fusion draws the edge of
+    // the filling two pixels inside the right end of an empty right-to-left
+    // bar, as if time had begun to run.
+    if (opt.progress <= opt.minimum) opt.direction = Qt::LeftToRight;
     style()->drawControl(QStyle::CE_ProgressBar, &opt, &p, this);
     // The text crosses the filled part and the empty groove, which a dark
     // theme colours very differently, often with a gradient: each part gets

@@ -22,7 +22,18 @@ inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsize
 // Positions and sizes of the window layouts are in twips; 15 twips make one
 // logical pixel, and Qt's high-DPI scaling takes it from there.
 inline int twips(int t) { return (t + 7) / 15; }
-void placeTwips(QWidget* w, int left, int top, int width, int height);
+
+// Where a rectangle of a window's layout, in twips, stands on the window, in
+// pixels. A window laid out right to left (Arabic, Hebrew) shows the mirror
+// image of its layout: Qt mirrors what it lays out itself, never a fixed
+// geometry, so every fixed place is mirrored here. Arithmetic is written left
+// to right in those languages too: what lies in `leftToRightBlock` goes with
+// the block's mirrored place and keeps its own place inside the block. The
+// direction is the window's when this is asked, that is, when it is built.
+QRect placedTwips(const QWidget* window, const QRect& twipsRect,
+                  const QRect& leftToRightBlock = {});
+void placeTwips(QWidget* w, int left, int top, int width, int height,
+                const QRect& leftToRightBlock = {});
 
 QFont fontOf(const char* family, double points, bool bold);
 

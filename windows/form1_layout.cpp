@@ -21,15 +21,27 @@ const QRect kPanel(120, 120, 8535, 1755);
 const QRect kShadow(510, 330, 8610, 1755);
 
 
+// The problem row is arithmetic, which Arabic and Hebrew school books write
+// left to right as well: number, operator, number, "=", answer. In a window
+// laid out right to left it goes with the panel, to the panel's mirrored
+// place, and keeps its order and its place on the panel.
+void placeInProblemRow(QWidget* w, int l, int t, int width, int h) {
+    w->setLayoutDirection(Qt::LeftToRight);
+    placeTwips(w, l, t, width, h, kPanel);
+}
+
 template <class Label = QLabel>
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QFont font,
-                  int l, int t, int w, int h) {
+                  int l, int t, int w, int h, bool inProblemRow = false) {
     auto* label = new Label(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(false);
-    placeTwips(label, l, t, w, h);
+    if (inProblemRow)
+        placeInProblemRow(label, l, t, w, h);
+    else
+        placeTwips(label, l, t, w, h);
     return label;
 }
 
@@ -61,7 +73,7 @@ void Form1::buildControls() {
         p.setColor(QPalette::Base, kGreen);
         txtanswer->setPalette(p);
     }
-    placeTwips(txtanswer, 5880, 360, 2625, 1335);
+    placeInProblemRow(txtanswer, 5880, 360, 2625, 1335);
 
     auto makeBox = [&](const char* name, const char* caption, int l, int t, int w, int h,
                        bool ticked) {
@@ -113,7 +125,7 @@ void Form1::buildControls() {
     Label5 = makeLabel(this, "Label5", QStringLiteral("Press Enter key to continue"), headingFont,
                        120, 5160, 9015, 495);
     lblMultiOp = makeLabel(this, "lblMultiOp", QStringLiteral("?"), fontOf("MS Sans Serif", 24, false),
-                           2400, 720, 615, 615);
+                           2400, 720, 615, 615, true);
     makeOpaque(lblMultiOp, kGreen, false);
     lblMultiOp->hide();
     Label3 = makeLabel(this, "Label3", QStringLiteral("Game Level"), headingFont, 4680, 2640, 1935, 375);
@@ -131,7 +143,7 @@ void Form1::buildControls() {
     auto makePicture = [&](const char* name, engine::Operator op, int l, int t, bool visible) {
         auto* pic = new OperatorPicture(op, this);
         pic->setObjectName(QString::fromLatin1(name));
-        placeTwips(pic, l, t, 480, 480);
+        placeInProblemRow(pic, l, t, 480, 480);
         pic->setVisible(visible);
         return pic;
     };
@@ -139,11 +151,11 @@ void Form1::buildControls() {
     imgSub = makePicture("imgSub", engine::Operator::Subtraction, 2400, 720, false);
     imgDiv = makePicture("imgDiv", engine::Operator::Division, 2520, 720, false);
     lblNum1 = makeLabel(this, "lblNum1", QStringLiteral("0"), fontOf("Times New Roman", 48, true), 600,
-                        360, 1455, 1215);
+                        360, 1455, 1215, true);
     lblNum2 = makeLabel(this, "lblNum2", QStringLiteral("0"), fontOf("Times New Roman", 48, true), 3360,
-                        360, 1575, 1215);
+                        360, 1575, 1215, true);
     Label4 = makeLabel(this, "Label4", QStringLiteral("="), fontOf("MS Sans Serif", 41.25, true), 4920,
-                       360, 855, 855);
+                       360, 855, 855, true);
     imgAdd = makePicture("imgAdd", engine::Operator::Addition, 2400, 720, true);
 
     // Earlier in the control list lies in front: raise from the last to the
@@ -172,8 +184,7 @@ void Form1::buildControls() {
 
 QColor Form1::paintedBehind(const QWidget* w) const {
     if (w->autoFillBackground()) return w->palette().color(w->backgroundRole());
-    const QRect panel(twips(kPanel.x()), twips(kPanel.y()) + layoutTop(this), twips(kPanel.width()),
-                      twips(kPanel.height()));
+    const QRect panel = placedTwips(this, kPanel).translated(0, layoutTop(this));
     return panel.contains(w->geometry()) ? kGreen : palette().color(QPalette::Window);
 }
 
@@ -191,16 +202,17 @@ void Form1::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.translate(0, layoutTop(this));
     p.setPen(QPen(Qt::black, 1));
-    auto shape = [&](int l, int t, int w, int h, const QColor& fill) {
+    auto shape = [&](const QRect& twipsRect, const QColor& fill) {
         p.setBrush(fill);
-        p.drawRect(QRect(twips(l), twips(t), twips(w) - 1, twips(h) - 1));
+        p.drawRect(placedTwips(this, twipsRect).adjusted(0, 0, -1, -1));
     };
-    shape(kShadow.x(), kShadow.y(), kShadow.width(), kShadow.height(), kLightGrey);
-    shape(kPanel.x(), kPanel.y(), kPanel.width(), kPanel.height(), kGreen);
+    shape(kShadow, kLightGrey);
+    shape(kPanel, kGreen);
     // The divider is drawn like the text beside it, so it shows on the
     // button face of a dark desktop as well.
     p.setPen(QPen(frame::inkFor(palette().color(QPalette::Window)), 1));
-    p.drawLine(twips(4440), twips(2640), twips(4440), twips(4920));
+    const QRect divider = placedTwips(this, QRect(4440, 2640, 15, 4920 - 2640));
+    p.drawLine(divider.left(), divider.top(), divider.left(), divider.top() + divider.height());
 }
 
 }  // namespace windows

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <algorithm>
 
@@ -30,7 +31,26 @@ const QColor kWrongTint(250, 210, 210);
 
 const QColor kRightTintDark(30, 85, 30);
 const QColor kWrongTintDark(100, 35, 35);
+constexpr int kProblemColumn = 1;
 constexpr int kVerdictColumn = 4;
+
+// A problem reads left to right in a right-to-left list as well. There its
+// line runs right to left, and the numbers carry the spaces and the sign
+// between them along: "7 + 9" would show as "9 + 7". A left-to-right mark in
+// front makes the problem a left-to-right run, which still stands at the
+// column's leading edge. Only the drawing gets the mark; the cell's text, which
+// the game and a screen reader read, stays as the game set it.
+class ProblemCells final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (option->direction == Qt::RightToLeft && !option->text.isEmpty())
+            option->text.prepend(QChar(0x200E));
+    }
+};
 }  // namespace
 
 Form2::Form2(Form1& main, const frame::Seams& seams)
@@ -52,6 +72,7 @@ Form2::Form2(Form1& main, const frame::Seams& seams)
     ListView1->header()->setSectionsMovable(false);
     ListView1->header()->setStretchLastSection(false);
     ListView1->viewport()->setMouseTracking(true);
+    ListView1->setItemDelegateForColumn(kProblemColumn, new ProblemCells(ListView1));
     placeTwips(ListView1, 120, 600, 8760, 3615);
 
     Label1 = new QLabel(qs(engine::texts::kQuestion), this);

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 #include <QWindow>
 
 #include "frame/ink.h"
@@ -94,11 +95,14 @@ TitleStrip::TitleStrip(QWidget* window, bool minimizeButton) : QWidget(window) {
 }
 
 void TitleStrip::resizeEvent(QResizeEvent*) {
+    // Close at the outer end, as the desktop's own bars put it: the right, or
+    // the left in a right-to-left layout, with the icon at the other end.
     int right = width();
     for (QAbstractButton* b : {close_, minimize_}) {
         if (!b) continue;
         right -= kHeight;
-        b->setGeometry(right, 0, kHeight, kHeight);
+        b->setGeometry(
+            QStyle::visualRect(layoutDirection(), rect(), QRect(right, 0, kHeight, kHeight)));
     }
 }
 
@@ -119,7 +123,8 @@ void TitleStrip::paintEvent(QPaintEvent*) {
     p.drawLine(0, height() - 1, width(), height() - 1);
     const int iconSize = 16;
     const int margin = (height() - iconSize) / 2;
-    window()->windowIcon().paint(&p, QRect(margin + 2, margin, iconSize, iconSize));
+    const QRect icon(margin + 2, margin, iconSize, iconSize);
+    window()->windowIcon().paint(&p, QStyle::visualRect(layoutDirection(), rect(), icon));
     QFont f = font();
     f.setBold(true);
     p.setFont(f);
