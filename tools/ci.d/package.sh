@@ -104,6 +104,15 @@ check "appstreamcli validate --no-net accepts the metainfo" \
   appstreamcli validate --no-net "$work/root/usr/share/metainfo/$app_id.metainfo.xml"
 check "the installed program has no run path into a build tree" \
   bash -c "! readelf -d '$work/root/usr/bin/quillory' | grep -qE 'RPATH|RUNPATH'"
+# Symbols and debugging information stay out of the package (a
+# RelWithDebInfo build's program is some 30 times its stripped size).
+stripped() {
+  local what
+  what=$(file -b "$work/root/usr/bin/quillory")
+  echo "package: /usr/bin/quillory: $(stat -c %s "$work/root/usr/bin/quillory") bytes, ${what##*, }"
+  [[ $what == *", stripped" ]]
+}
+check "the program in the package is stripped" stripped
 
 # The scalable icon must show what the program draws.
 icon_matches() {
