@@ -105,7 +105,8 @@ _deb_src_common='
     print "URIs: " uris
     print "Suites: " kept
     print "Components: " comps
-    if (signed != "") print "Signed-By: " signed
+    # A key written into the entry starts on the line after the field name.
+    if (signed != "") print "Signed-By:" (substr(signed, 1, 1) == "\n" ? "" : " ") signed
     if (trusted != "") print "Trusted: " trusted
     print ""
   }
