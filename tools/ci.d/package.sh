@@ -51,9 +51,11 @@ addresses_in_tree() {
   else
     files=$(find . -path './build*' -prune -o -path ./.git -prune -o -type f -print)
   fi
-  ! xargs -d '\n' grep -nIE -e "[a-z+]+://$hosts([:/]|\$|[^a-z0-9.-])" \
+  local found
+  found=$(xargs -d '\n' grep -nIE -e "[a-z+]+://$hosts([:/]|\$|[^a-z0-9.-])" \
       -e "(^|[^a-z-])deb(-src)? +(\[[^]]*\] +)?[a-z+]+://" <<<"$files" |
-    grep -vE "://[^/ ]*[.]example([:/ ]|\$)"
+    grep -vE "://[^/ ]*[.]example([:/ ]|\$)" || true)
+  [ -z "$found" ] || { echo "$found"; return 1; }
 }
 check "no file of the tree names a package archive or registry" addresses_in_tree
 
