@@ -155,9 +155,12 @@ void ProgressBar::changeEvent(QEvent* event) {
 // contents move with the countdown. Styles that draw the whole bar as one
 // (none of Qt's own) would lose their own CE_ProgressBar here.
 void ProgressBar::drawBar(QPainter& p, const QStyleOptionProgressBar& opt, qreal dpr) {
+    // The groove in the bar's own direction, whatever way round an empty
+    // bar's filling is drawn: it is drawn again only when that changes.
     QStyleOptionProgressBar part = opt;
-    part.rect = style()->subElementRect(QStyle::SE_ProgressBarGroove, &opt, this);
-    const GrooveKey key{size(), dpr, palette().cacheKey(), opt.state, opt.direction};
+    part.direction = layoutDirection();
+    part.rect = style()->subElementRect(QStyle::SE_ProgressBarGroove, &part, this);
+    const GrooveKey key{size(), dpr, palette().cacheKey(), part.state, part.direction};
     if (groove_.isNull() || !(grooveKey_ == key)) {
         groove_ = QImage(size() * dpr, QImage::Format_ARGB32_Premultiplied);
         groove_.setDevicePixelRatio(dpr);
@@ -167,8 +170,9 @@ void ProgressBar::drawBar(QPainter& p, const QStyleOptionProgressBar& opt, qreal
         grooveKey_ = key;
     }
     p.drawImage(QPoint(0, 0), groove_);
-    part.rect = style()->subElementRect(QStyle::SE_ProgressBarContents, &opt, this);
-    style()->drawControl(QStyle::CE_ProgressBarContents, &part, &p, this);
+    QStyleOptionProgressBar contents = opt;
+    contents.rect = style()->subElementRect(QStyle::SE_ProgressBarContents, &opt, this);
+    style()->drawControl(QStyle::CE_ProgressBarContents, &contents, &p, this);
 }
 
 void ProgressBar::paintEvent(QPaintEvent*) {
@@ -182,6 +186,10 @@ void ProgressBar::paintEvent(QPaintEvent*) {
         opt.maximum = 1;
         opt.progress = 0;
     }
+    // An empty bar is the same either way round, but Fusion draws the edge of
+    // the filling two pixels inside the right end of an empty right-to-left
+    // bar, as if time had begun to run.
+    if (opt.progress <= opt.minimum) opt.direction = Qt::LeftToRight;
     // The bar is drawn once, into a picture that goes on the screen and that
     // the text's colours are chosen against.
     const qreal dpr = devicePixelRatio();
