@@ -15,7 +15,7 @@ only the rest, from --settle seconds after its window is on the screen (the
 game's rest starts at least ten seconds after its window, when Question 1
 times out). Prints one line per
 interval: label, seconds, wake-ups of the main thread and of all threads,
-and both per second.
+and both per second; then one line per thread, by its name.
 """
 import argparse
 import glob
@@ -33,11 +33,13 @@ def switches(path):
 
 
 def sample(pid):
-    """Voluntary switches by thread id; a thread that ends in between is lost."""
+    """Voluntary switches and name by thread id; a thread that ends in between is lost."""
     counts = {}
     for path in glob.glob(f"/proc/{pid}/task/*/status"):
         try:
-            counts[int(path.split("/")[-2])] = switches(path)
+            with open(path.replace("/status", "/comm")) as f:
+                name = f.read().strip()
+            counts[int(path.split("/")[-2])] = (switches(path), name)
         except OSError:
             pass
     return counts
@@ -49,10 +51,16 @@ def measure(pid, label, seconds):
     time.sleep(seconds)
     end = sample(pid)
     took = time.monotonic() - begin
-    main = end.get(pid, 0) - start.get(pid, 0)
-    total = sum(count - start.get(tid, 0) for tid, count in end.items())
+    woke = {tid: (count - start.get(tid, (0, ""))[0], name) for tid, (count, name) in end.items()}
+    main = woke.get(pid, (0, ""))[0]
+    total = sum(count for count, _ in woke.values())
     print(f"{label}\t{took:.1f} s\tmain thread {main}\tall threads {total}\t"
           f"{main / took:.2f}/s\t{total / took:.2f}/s", flush=True)
+    # Each thread on a line of its own, the main thread first: which of
+    # Qt's threads (the X reader, D-Bus, the painter's pool) does the waking.
+    for tid in sorted(woke, key=lambda t: (t != pid, t)):
+        count, name = woke[tid]
+        print(f"  thread {tid} {name!r}\t{count}\t{count / took:.2f}/s", flush=True)
 
 
 def wait_until(predicate, timeout, what):
@@ -87,7 +95,8 @@ def game(pid, countdown, rest):
     countdown_bar = wait_until(lambda: control(lambda c: c.getRoleName() == "progress bar"), 30,
                                "the game's countdown on the accessibility bus")
     verdict = control(lambda c: c.description == "verdict")
-    wait_until(lambda: countdown_bar.name.startswith("You have"), 10, "Question 1 counting down")
+    # From the first tick on: before it, Question 1 is still being drawn.
+    wait_until(lambda: countdown_bar.name.startswith("You have 9 "), 10, "Question 1's first tick")
     measure(pid, "counting down", countdown)
     wait_until(lambda: verdict.name.startswith("Wrong!"), 15, "the time-out")
     measure(pid, "at rest after a time-out", rest)

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QTest>
 #include <functional>
 #include <initializer_list>
@@ -438,6 +439,72 @@ TEST(Judging, BarKeepsWhereEnterStoppedItUntilTheNextProblem) {
     game.tick();
     EXPECT_EQ(f.ProgressBar1->value(), 1);
     EXPECT_EQ(f.ProgressBar1->text(), secondsLeft(engine::kTimeLimit - 1));
+}
+
+// A tick redraws the countdown's bar once, and of the rest of the window
+// only what lies under the bar; the style draws the bar's groove once for
+// its look, not on every tick (drawn on every tick, it woke Qt's painting
+// threads several times a second).
+TEST(Judging, ATickRedrawsOnlyTheCountdownBarOnce) {
+    // The game's caret stands still; a blink would be a redraw of its own.
+    const int flashTime = QApplication::cursorFlashTime();
+    QApplication::setCursorFlashTime(0);
+    struct RestoreFlash {
+        int time;
+        ~RestoreFlash() { QApplication::setCursorFlashTime(time); }
+    } restore{flashTime};
+
+    struct CountingStyle : QProxyStyle {
+        int grooves = 0;
+        void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                         const QWidget* widget) const override {
+            if (element == CE_ProgressBarGroove) ++const_cast<CountingStyle*>(this)->grooves;
+            QProxyStyle::drawControl(element, option, painter, widget);
+        }
+    };
+    struct Paints : QObject {
+        QHash<QObject*, QList<QRect>> seen;
+        bool eventFilter(QObject* watched, QEvent* e) override {
+            if (e->type() == QEvent::Paint) seen[watched].append(static_cast<QPaintEvent*>(e)->rect());
+            return false;
+        }
+    };
+
+    Game game;
+    scriptEasy(game, {3, 4});
+    auto& f = game.start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    CountingStyle style;
+    f.ProgressBar1->setStyle(&style);
+    Paints paints;
+    f.installEventFilter(&paints);
+    for (QWidget* w : f.findChildren<QWidget*>()) w->installEventFilter(&paints);
+    QCoreApplication::processEvents();
+    ASSERT_GE(style.grooves, 1);  // the counting style draws the bar
+    style.grooves = 0;
+    paints.seen.clear();
+
+    for (int t = 1; t < engine::kTimeLimit; ++t) {
+        SCOPED_TRACE(t);
+        game.tick();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(f.ProgressBar1->value(), t);
+        EXPECT_EQ(paints.seen.value(f.ProgressBar1).size(), 1);
+        for (auto it = paints.seen.cbegin(); it != paints.seen.cend(); ++it) {
+            if (it.key() == f.ProgressBar1) continue;
+            if (it.key() == &f) {
+                for (const QRect& r : it.value())
+                    EXPECT_TRUE(f.ProgressBar1->geometry().contains(r)) << "the window redrew " << r.x()
+                                                                        << "," << r.y() << " " << r.width()
+                                                                        << "x" << r.height();
+                continue;
+            }
+            ADD_FAILURE() << it.key()->objectName().toStdString() << " redrew on a tick";
+        }
+        paints.seen.clear();
+    }
+    EXPECT_EQ(style.grooves, 0);
+    f.ProgressBar1->setStyle(nullptr);
 }
 
 TEST(Judging, OptionBoxesStayLockedAfterEnterJudgementsUntilATimeOut) {

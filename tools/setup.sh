@@ -35,6 +35,8 @@ test=(
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng matchbox-window-manager
   # the icon check draws the scalable icon to compare it with the program's
   librsvg2-bin
+  # the package check tells a stripped program from one with its symbols
+  file
   # other desktops: the GTK theme bridge and its dark and high-contrast themes,
   # qt6ct for a dark Fusion palette, the Wayland plugin and a compositor
   qt6-gtk-platformtheme gnome-themes-extra qt6ct qt6-wayland weston

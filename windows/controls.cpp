@@ -13,29 +13,8 @@
 
 namespace windows {
 
-QRect placedTwips(const QWidget* window, const QRect& r, const QRect& leftToRightBlock) {
-    auto pixels = [](const QRect& t) {
-        return QRect(twips(t.x()), twips(t.y()), twips(t.width()), twips(t.height()));
-    };
-    QRect placed = pixels(r);
-    if (window->layoutDirection() != Qt::RightToLeft) return placed;
-    // Mirrored in pixels, not twips: the rounding to pixels would otherwise
-    // shift some controls by one against their neighbours.
-    const int width = window->width();
-    if (leftToRightBlock.isNull()) {
-        placed.moveLeft(width - placed.x() - placed.width());
-    } else {
-        const QRect block = pixels(leftToRightBlock);
-        const int mirroredBlockX = width - block.x() - block.width();
-        placed.translate(mirroredBlockX - block.x(), 0);
-    }
-    return placed;
-}
-
-void placeTwips(QWidget* w, int left, int top, int width, int height,
-                const QRect& leftToRightBlock) {
-    w->setGeometry(
-        placedTwips(w->parentWidget(), QRect(left, top, width, height), leftToRightBlock));
+void placeTwips(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(twips(left), twips(top), twips(width), twips(height));
 }
 
 QFont fontOf(const char* family, double points, bool bold) {
@@ -154,8 +133,49 @@ void ProgressBar::setText(const QString& text) {
     emit textChanged(text_);
 }
 
+void ProgressBar::setValue(int value) {
+    // QProgressBar repaints at once when the bar moves, and the text set in
+    // the same tick would paint it again: the bar paints once, for both.
+    if (value == this->value()) return;
+    setUpdatesEnabled(false);
+    QProgressBar::setValue(value);
+    setUpdatesEnabled(true);
+    update();
+}
+
+void ProgressBar::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange)
+        groove_ = {};
+    QProgressBar::changeEvent(event);
+}
+
+// The groove is drawn from a copy made once for the bar's size and look:
+// styles draw it with antialiased strokes that Qt's raster painter hands to
+// its thread pool, which woke two more threads on every tick. Only the
+// contents move with the countdown. Styles that draw the whole bar as one
+// (none of Qt's own) would lose their own CE_ProgressBar here.
+void ProgressBar::drawBar(QPainter& p, const QStyleOptionProgressBar& opt, qreal dpr) {
+    // The groove in the bar's own direction, whatever way round an empty
+    // bar's filling is drawn: it is drawn again only when that changes.
+    QStyleOptionProgressBar part = opt;
+    part.direction = layoutDirection();
+    part.rect = style()->subElementRect(QStyle::SE_ProgressBarGroove, &part, this);
+    const GrooveKey key{size(), dpr, palette().cacheKey(), part.state, part.direction};
+    if (groove_.isNull() || !(grooveKey_ == key)) {
+        groove_ = QImage(size() * dpr, QImage::Format_ARGB32_Premultiplied);
+        groove_.setDevicePixelRatio(dpr);
+        groove_.fill(Qt::transparent);
+        QPainter gp(&groove_);
+        style()->drawControl(QStyle::CE_ProgressBarGroove, &part, &gp, this);
+        grooveKey_ = key;
+    }
+    p.drawImage(QPoint(0, 0), groove_);
+    QStyleOptionProgressBar contents = opt;
+    contents.rect = style()->subElementRect(QStyle::SE_ProgressBarContents, &opt, this);
+    style()->drawControl(QStyle::CE_ProgressBarContents, &contents, &p, this);
+}
+
 void ProgressBar::paintEvent(QPaintEvent*) {
-    QPainter p(this);
     QStyleOptionProgressBar opt;
     initStyleOption(&opt);
     opt.textVisible = false;
@@ -170,27 +190,41 @@ void ProgressBar::paintEvent(QPaintEvent*) {
     // the filling two pixels inside the right end of an empty right-to-left
     // bar, as if time had begun to run.
     if (opt.progress <= opt.minimum) opt.direction = Qt::LeftToRight;
-    style()->drawControl(QStyle::CE_ProgressBar, &opt, &p, this);
+    // The bar is drawn once, into a picture that goes on the screen and that
+    // the text's colours are chosen against.
+    const qreal dpr = devicePixelRatio();
+    QImage look(size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    look.setDevicePixelRatio(dpr);
+    look.fill(Qt::transparent);
+    {
+        QPainter lp(&look);
+        drawBar(lp, opt, dpr);
+    }
+    QPainter p(this);
+    p.drawImage(QPoint(0, 0), look);
     // The text crosses the filled part and the empty groove, which a dark
     // theme colours very differently, often with a gradient: each part gets
-    // a colour of its own, chosen against what the style really painted.
+    // a colour of its own, chosen against what the style really painted
+    // (over the window's colour, where the style left it showing through).
     const QRect contents = style()->subElementRect(QStyle::SE_ProgressBarContents, &opt, this);
     const double part = double(opt.progress - opt.minimum) / double(opt.maximum - opt.minimum);
     QRect filled = contents;
     filled.setWidth(int(contents.width() * std::clamp(part, 0.0, 1.0)));
     if (layoutDirection() == Qt::RightToLeft) filled.moveRight(contents.right());
-    QImage look(size(), QImage::Format_RGB32);
-    look.fill(palette().color(QPalette::Window));
-    {
-        QPainter lp(&look);
-        style()->drawControl(QStyle::CE_ProgressBar, &opt, &lp, this);
-    }
+    const QColor window = palette().color(QPalette::Window);
     const QRect line = fontMetrics().boundingRect(rect(), Qt::AlignCenter, text_) & contents;
     auto samples = [&](const QRect& area) {
         QList<QColor> out;
-        const int x = area.center().x();
-        for (int y = line.top(); y <= line.bottom() && area.width() > 4; ++y)
-            if (look.rect().contains(x, y)) out.append(look.pixelColor(x, y));
+        const int x = int(area.center().x() * dpr);
+        for (int y = line.top(); y <= line.bottom() && area.width() > 4; ++y) {
+            const QPoint at(x, int(y * dpr));
+            if (!look.rect().contains(at)) continue;
+            const QColor c = look.pixelColor(at);
+            const double a = c.alphaF();
+            out.append(QColor::fromRgbF(float(c.redF() * a + window.redF() * (1 - a)),
+                                        float(c.greenF() * a + window.greenF() * (1 - a)),
+                                        float(c.blueF() * a + window.blueF() * (1 - a))));
+        }
         return out;
     };
     QRect groove = contents;

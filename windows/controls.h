@@ -2,7 +2,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QImage>
 #include <QProgressBar>
+#include <QStyle>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
@@ -13,6 +15,7 @@
 #include "engine/quiz.h"
 
 class QKeyEvent;
+class QStyleOptionProgressBar;
 
 namespace windows {
 
@@ -99,15 +102,30 @@ public:
     explicit ProgressBar(QWidget* parent);
     QString text() const override { return text_; }
     void setText(const QString& text);
+    // As QProgressBar's, but painted with the next update instead of at once.
+    void setValue(int value);
 
 signals:
     void textChanged(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void drawBar(QPainter& p, const QStyleOptionProgressBar& opt, qreal dpr);
+
+    struct GrooveKey {
+        QSize size;
+        qreal dpr = 0;
+        qint64 palette = 0;
+        QStyle::State state;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+        bool operator==(const GrooveKey&) const = default;
+    };
     QString text_;
+    QImage groove_;
+    GrooveKey grooveKey_;
 };
 
 // The answer box. Only ASCII digits may stand in it, whatever route the text

@@ -26,6 +26,11 @@ int runGame(int argc, char** argv, const std::function<void(Form1&)>& alongside)
     // that match them by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillory.Quillory"));
     frame::installFontSubstitutes();
+    // The answer box's caret stands still. Blinking, it redrew the box twice
+    // a second on top of the countdown's one redraw, each time a wake-up of
+    // the program and a round trip to the display server; the box holds the
+    // focus, framed, whenever a child can type.
+    QApplication::setCursorFlashTime(0);
 
     frame::ModalMessageBoxes boxes;
     frame::ProcessEnding ending;

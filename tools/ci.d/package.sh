@@ -3,7 +3,8 @@
 # it holds and depends on, validates its desktop entry and AppStream file,
 # compares the scalable icon with the one the program draws, installs it
 # (with dpkg when run as root, else unpacked into an empty root) and starts
-# the installed program on a display of its own to see Question 1.
+# the installed program on a display of its own to see Question 1. Checks
+# too that no file of the tree names a package archive or registry.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root_dir=$PWD
@@ -34,6 +35,29 @@ check() {
     echo "FAILED $what"
   fi
 }
+
+# No file of the project names a package archive or registry: whatever the
+# build fetches comes from where the machine's own tools are pointed (its apt
+# sources, a mirror, a proxy). Caught: the addresses of Debian's, Ubuntu's
+# and the language registries' servers, and any apt entry written with an
+# address. Kept: hosts under .example, which stand for none (the tests of
+# reading apt's sources use them). The dots are bracketed so that this file
+# does not match itself.
+addresses_in_tree() {
+  local hosts='([a-z0-9-]+[.])*((deb|security|ftp|http|snapshot|archive|incoming)[.]debian[.](org|net)|ftp[.][a-z]+[.]debian[.]org|(archive|security|ports|[a-z]+[.]archive)[.]ubuntu[.]com|ppa[.]launchpad(content)?[.]net|registry[.](npmjs[.]org|yarnpkg[.]com)|pypi[.](org|python[.]org)|files[.]pythonhosted[.]org|(static[.]|index[.])?crates[.]io|proxy[.]golang[.]org|rubygems[.]org|repo1?[.]maven[.](org|apache[.]org)|api[.]nuget[.]org|download[.]qt[.]io|dl[.]winehq[.]org|deb[.]nodesource[.]com|packages[.](microsoft|cloud[.]google)[.]com|download[.]docker[.]com)'
+  local files
+  if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    files=$(git ls-files)
+  else
+    files=$(find . -path './build*' -prune -o -path ./.git -prune -o -type f -print)
+  fi
+  local found
+  found=$(xargs -d '\n' grep -nIE -e "[a-z+]+://$hosts([:/]|\$|[^a-z0-9.-])" \
+      -e "(^|[^a-z-])deb(-src)? +(\[[^]]*\] +)?[a-z+]+://" <<<"$files" |
+    grep -vE "://[^/ ]*[.]example([:/ ]|\$)" || true)
+  [ -z "$found" ] || { echo "$found"; return 1; }
+}
+check "no file of the tree names a package archive or registry" addresses_in_tree
 
 cmake --build "$build" --target quillory quillory_icons >/dev/null
 (cd "$work" && timeout 120 cpack --config "$root_dir/$build/CPackConfig.cmake" -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1) || {
@@ -104,6 +128,15 @@ check "appstreamcli validate --no-net accepts the metainfo" \
   appstreamcli validate --no-net "$work/root/usr/share/metainfo/$app_id.metainfo.xml"
 check "the installed program has no run path into a build tree" \
   bash -c "! readelf -d '$work/root/usr/bin/quillory' | grep -qE 'RPATH|RUNPATH'"
+# Symbols and debugging information stay out of the package (a
+# RelWithDebInfo build's program is some 30 times its stripped size).
+stripped() {
+  local what
+  what=$(file -b "$work/root/usr/bin/quillory")
+  echo "package: /usr/bin/quillory: $(stat -c %s "$work/root/usr/bin/quillory") bytes, ${what##*, }"
+  [[ $what == *", stripped" ]]
+}
+check "the program in the package is stripped" stripped
 
 # The scalable icon must show what the program draws.
 icon_matches() {

@@ -14,6 +14,80 @@ t0=$(date +%s)
 lap() { echo "windows: $1 in $(($(date +%s) - t0)) s"; }
 
 bash tools/setup.sh windows
+
+# qt.sh fetches Qt's source where the machine's apt-get fetches its packages:
+# its deb-src entries are the machine's own deb entries of this release, read
+# from the one-line and the deb822 form alike; entries of other releases,
+# disabled ones and third-party archives are left out.
+apt_sources_check() (
+  set -euo pipefail
+  . tools/windows/apt_sources.sh
+  t=$(mktemp -d)
+  trap 'rm -rf "$t"' EXIT
+  mkdir "$t/parts"
+  cat >"$t/list" <<'ONE'
+# the release, from a mirror, and its security suite with its own key
+deb http://mirror.example/debian bookworm main contrib
+deb [ arch=amd64 signed-by=/etc/keys/mirror.gpg ] http://mirror.example/debian-security bookworm-security main # fixes
+deb-src http://mirror.example/debian bookworm main
+#deb http://old.example/debian bookworm main
+deb [trusted=yes] http://local.example/debian trixie main
+deb https://vendor.example/apt stable main
+ONE
+  cat >"$t/parts/proxy.sources" <<'DEB822'
+Types: deb deb-src
+URIs: http://proxy.example:3142/debian
+Suites: bookworm
+ bookworm-updates sid
+Components: main non-free-firmware
+Signed-By:
+ -----BEGIN PGP PUBLIC KEY BLOCK-----
+ .
+ mQINBGP
+ -----END PGP PUBLIC KEY BLOCK-----
+
+Types: deb
+Enabled: no
+URIs: http://off.example/debian
+Suites: bookworm
+Components: main
+DEB822
+  echo 'deb http://ignored.example/debian bookworm main' >"$t/parts/other.list.disabled"
+  cat >"$t/expected" <<'EXPECTED'
+Types: deb-src
+URIs: http://mirror.example/debian
+Suites: bookworm
+Components: main contrib
+
+Types: deb-src
+URIs: http://mirror.example/debian-security
+Suites: bookworm-security
+Components: main
+Signed-By: /etc/keys/mirror.gpg
+
+Types: deb-src
+URIs: http://proxy.example:3142/debian
+Suites: bookworm bookworm-updates
+Components: main non-free-firmware
+Signed-By:
+ -----BEGIN PGP PUBLIC KEY BLOCK-----
+ .
+ mQINBGP
+ -----END PGP PUBLIC KEY BLOCK-----
+
+EXPECTED
+  deb_src_entries "$t/list" "$t/parts" bookworm >"$t/got"
+  diff -u "$t/expected" "$t/got" || { echo "windows: deb-src entries read wrong"; return 1; }
+  . /etc/os-release
+  deb_src_machine_entries "$VERSION_CODENAME" >"$t/machine"
+  grep -q '^URIs: ' "$t/machine" || {
+    echo "windows: this machine's apt sources have no deb entry for $VERSION_CODENAME"
+    return 1
+  }
+  echo "windows: Qt's source would come from $(grep '^URIs: ' "$t/machine" | cut -c7- | tr '\n' ' ')"
+)
+apt_sources_check
+
 qt=$(bash tools/windows/qt.sh | tail -n1)
 lap "the Qt for Windows ready"
 

@@ -51,15 +51,19 @@ work=$cache/qt-mingw-work-$key
 rm -rf "$work"; mkdir -p "$work"
 start=$(date +%s)
 
-# A private apt state with a deb-src entry, so the machine's own lists stay
-# as they are.
+# A private apt state with deb-src entries taken from the machine's own
+# (the archive, mirror or proxy its apt-get already uses), so the machine's
+# own lists stay as they are.
 apt_dir=$work/apt
-mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
+mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d"
 . /etc/os-release
-cat > "$apt_dir/sources.list" <<SRC
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian ${VERSION_CODENAME} main
-SRC
-apt_opts=(-o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts=/dev/null
+. "$here/apt_sources.sh"
+deb_src_machine_entries "$VERSION_CODENAME" >"$apt_dir/sources.list.d/qt-source.sources"
+if [ ! -s "$apt_dir/sources.list.d/qt-source.sources" ]; then
+  log "no deb entry for $VERSION_CODENAME in apt's sources (apt-config dump | grep Dir::Etc); cannot fetch Debian's source of qt6-base"
+  exit 1
+fi
+apt_opts=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$apt_dir/sources.list.d"
           -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache="$apt_dir/cache"
           -o APT::Sandbox::User=root)
 log "fetching Debian's source of qt6-base $host_version"
