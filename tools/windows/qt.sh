@@ -42,6 +42,16 @@ key=$( { echo "$host_version"; printf '%s\n' "${options[@]}"; cat "$toolchain"; 
 cache=${QUILLORY_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quillory}
 prefix=$cache/qt-mingw-${host_version%%+*}-$key
 
+# One build at a time: a second run (another checkout's build, a check)
+# waits for the first and reuses what it built, rather than wiping the
+# work folder under it.
+mkdir -p "$cache"
+exec 9>"$cache/.qt-mingw-$key.lock"
+if ! flock -n 9; then
+  log "another run is building this Qt; waiting for it"
+  flock 9
+fi
+
 if [ -f "$prefix/.complete" ]; then
   log "reusing $prefix"
   echo "$prefix"; exit 0
