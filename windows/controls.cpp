@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +13,15 @@
 #include "frame/ink.h"
 
 namespace windows {
+
+QString gameText(const char* source, std::initializer_list<long long> numbers) {
+    const bool counted = std::string_view(source).find("%n") != std::string_view::npos;
+    const int count = counted && numbers.size() > 0 ? int(*numbers.begin()) : -1;
+    QString text = QCoreApplication::translate(engine::texts::kContext, source, nullptr, count);
+    if (!counted)
+        for (long long n : numbers) text = text.arg(n);
+    return text;
+}
 
 void placeTwips(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(twips(left), twips(top), twips(width), twips(height));
