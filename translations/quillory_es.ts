@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>Correct Answer</source>
-        <translation>Respuesta correcta</translation>
+        <translation>Solución</translation>
     </message>
     <message>
         <source>Result</source>

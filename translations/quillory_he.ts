@@ -199,7 +199,7 @@
     <name>windows::Form1</name>
     <message>
         <source>Display 3 digit numbers (Hard)</source>
-        <translation>מספרים תלת-ספרתיים (קשה)</translation>
+        <translation>מספרים בני 3 ספרות (קשה)</translation>
     </message>
     <message>
         <source>Display 2 digit numbers (Medium)</source>

@@ -271,11 +271,11 @@
     </message>
     <message>
         <source> Your Answer</source>
-        <translation> Twoja odpowiedź</translation>
+        <translation> Odpowiedź</translation>
     </message>
     <message>
         <source>Correct Answer</source>
-        <translation>Poprawna odpowiedź</translation>
+        <translation>Rozwiązanie</translation>
     </message>
     <message>
         <source>Result</source>

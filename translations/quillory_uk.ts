@@ -96,11 +96,11 @@
     </message>
     <message>
         <source>Correct!</source>
-        <translation>Правильно!</translation>
+        <translation>Вірно!</translation>
     </message>
     <message>
         <source>Wrong!</source>
-        <translation>Неправильно!</translation>
+        <translation>Помилка!</translation>
     </message>
     <message>
         <source>Your score is %1 in %2 total questions.</source>
@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>Correct Answer</source>
-        <translation>Правильна відповідь</translation>
+        <translation>Розв’язок</translation>
     </message>
     <message>
         <source>Result</source>
