@@ -503,7 +503,9 @@ struct Fitter {
         const QFont f = windows::captionFontToFit(scaled(b->font(), scale), b->text(), QSize(roomW, b->height() * scale));
         const QRect need = QFontMetrics(f).boundingRect(QRect(0, 0, roomW, 100000),
                                                         Qt::AlignLeft | Qt::TextWordWrap, b->text());
-        add(b->objectName(), b->text(), need.width(), roomW, need.height(), b->height() * scale, f,
+        // The floor is the box's at scale 1; here the font carries the scale.
+        const double belowFloor = std::max(1.0, windows::kSmallestCaptionPoints * scale / f.pointSizeF());
+        add(b->objectName(), b->text(), need.width() * belowFloor, roomW, need.height(), b->height() * scale, f,
             f.pointSizeF() < b->font().pointSizeF() * scale ? f.pointSizeF() / scale : 0);
     }
     // A button: the caption with the style's margins and the icon.
@@ -599,12 +601,19 @@ TEST(Layout, EveryTextOfEveryLanguageFitsItsControlWithEveryGlyph) {
         if (t) installed.emplace(t);
         const std::vector<Measure> found = measureEveryText(language);
         ASSERT_GT(found.size(), 40u);
-        const Measure& longest = *std::max_element(found.begin(), found.end(),
-            [](const Measure& a, const Measure& b) { return a.share < b.share; });
-        std::printf("fit %-6s longest %.0f%% of %s: \"%s\"%s\n",
-                    language.isEmpty() ? "en" : qPrintable(language), longest.share * 100,
-                    qPrintable(longest.control), qPrintable(longest.text),
-                    longest.fittedPoints > 0 ? qPrintable(QStringLiteral(" (drawn at %1 pt)").arg(longest.fittedPoints, 0, 'f', 1)) : "");
+        // The longest text drawn at its control's own size, and the text
+        // drawn smallest where a control shrinks it.
+        const Measure& longest = *std::max_element(found.begin(), found.end(), [](const Measure& a, const Measure& b) {
+            return (a.fittedPoints > 0 ? 0 : a.share) < (b.fittedPoints > 0 ? 0 : b.share);
+        });
+        const Measure& smallest = *std::min_element(found.begin(), found.end(), [](const Measure& a, const Measure& b) {
+            return (a.fittedPoints > 0 ? a.fittedPoints : 1e9) < (b.fittedPoints > 0 ? b.fittedPoints : 1e9);
+        });
+        std::printf("fit %-6s longest %.0f%% of %s: \"%s\"%s\n", language.isEmpty() ? "en" : qPrintable(language),
+                    longest.share * 100, qPrintable(longest.control), qPrintable(longest.text),
+                    smallest.fittedPoints > 0
+                        ? qPrintable(QStringLiteral("; smallest: %1 at %2 pt").arg(smallest.control).arg(smallest.fittedPoints, 0, 'f', 1))
+                        : "");
         if (language == QLatin1String("pseudo")) {
             const auto cut = std::count_if(found.begin(), found.end(), [](const Measure& m) { return !m.fits; });
             EXPECT_GT(cut, 0) << "the pseudo-language fits everywhere: the measuring catches nothing";

@@ -10,7 +10,7 @@
 namespace windows {
 
 QFont captionFontToFit(const QFont& font, const QString& caption, QSize room) {
-    constexpr double kSmallest = 9.0;
+    constexpr double kSmallest = kSmallestCaptionPoints;
     constexpr int kFlags = Qt::AlignLeft | Qt::TextWordWrap;
     QFont f = font;
     auto fits = [&] {
