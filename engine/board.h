@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
 #include "steps.h"
+#include "texts.h"
 
 namespace engine {
 
@@ -72,6 +74,14 @@ protected:
 // What the game's procedures touch of the window around them.
 class Board {
 public:
+    // A marked text (texts.h) in the player's words, the numbers put in
+    // place of its %1, %2 or %n. The game shows nothing but through here or
+    // as a bare number; a board that speaks only English takes the source.
+    virtual std::string words(std::string_view source, std::initializer_list<long long> numbers) const {
+        return english(source, numbers);
+    }
+    std::string words(std::string_view source) const { return words(source, {}); }
+
     virtual bool ticked(Control box) const = 0;
     virtual bool enabled(Control c) const = 0;
     virtual void setEnabled(Control c, bool enabled) = 0;

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "texts.h"
+
 namespace engine {
 
 // A run-time fault inside a guarded procedure. The guard shows what() as the
@@ -13,11 +15,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The descriptions share the error report's translation context, where the
+// report puts them into the reader's language.
 namespace faults {
-inline constexpr const char* kOverflow = "Overflow";
-inline constexpr const char* kDivisionByZero = "Division by zero";
-inline constexpr const char* kInvalidArgument = "Invalid procedure call or argument";
-inline constexpr const char* kNoFittingPair = "No pair of numbers fits the rules";
+inline constexpr char kContext[] = "Error report";
+inline constexpr const char* kOverflow = QUILLORY_TEXT("Error report", "Overflow");
+inline constexpr const char* kDivisionByZero = QUILLORY_TEXT("Error report", "Division by zero");
+inline constexpr const char* kInvalidArgument =
+    QUILLORY_TEXT("Error report", "Invalid procedure call or argument");
+inline constexpr const char* kNoFittingPair =
+    QUILLORY_TEXT("Error report", "No pair of numbers fits the rules");
 }  // namespace faults
 
 }  // namespace engine

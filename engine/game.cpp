@@ -8,13 +8,6 @@
 
 namespace engine {
 
-namespace {
-std::string operator+(std::string_view a, const std::string& b) {
-    std::string s(a);
-    return s += b;
-}
-}  // namespace
-
 void Game::load(Steps& s) {
     s.step(132, [&] { NumProb = 0; });
     s.step(134, [&] { NumRight = 0; });
@@ -36,8 +29,7 @@ bool Game::noOperatorTicked() const {
 }
 
 std::string Game::countdownText(std::int16_t secondsLeft) const {
-    return texts::kCountdownBefore + formatNumber(secondsLeft) +
-           std::string(texts::kCountdownAfter);
+    return board_.words(texts::kCountdown, {secondsLeft});
 }
 
 // ------------------------------------------------------- opening a problem
@@ -45,26 +37,26 @@ std::string Game::countdownText(std::int16_t secondsLeft) const {
 void Game::PushButton1_Click() {
     guards_.run(Procedure::PushButton1_Click, [&](Steps& s) {
         if (s.test(100, [&] { return noOperatorTicked(); })) {
-            s.step(102, [&] { board_.warn(texts::kNoOperator); });
+            s.step(102, [&] { board_.warn(board_.words(texts::kNoOperator)); });
             return;
         }
         if (s.test(100, [&] {
                 return !board_.ticked(Control::EasyBox) && !board_.ticked(Control::MediumBox) &&
                        !board_.ticked(Control::HardBox);
             })) {
-            s.step(100, [&] { board_.warn(texts::kNoLevel); });
+            s.step(100, [&] { board_.warn(board_.words(texts::kNoLevel)); });
             return;
         }
         s.step(104, [&] { board_.setEnabled(Control::AnswerBox, true); });
         s.step(106, [&] { board_.setEnabled(Control::NextButton, false); });
-        s.step(108, [&] { board_.setText(Control::NextButton, texts::kNext); });
+        s.step(108, [&] { board_.setText(Control::NextButton, board_.words(texts::kNext)); });
         for (int i = 0; i < kOptionBoxes; ++i)
             s.step(110 + 2 * i, [&] { board_.setEnabled(optionBox(i), false); });
         s.step(124, [&] { board_.clear(Control::AnswerBox); });
         s.step(126, [&] { board_.clear(Control::Verdict); });
         s.step(128, [&] { increment(NumProb); });
         s.step(130, [&] {
-            board_.setText(Control::Question, texts::kQuestion + formatNumber(NumProb));
+            board_.setText(Control::Question, board_.words(texts::kQuestion, {NumProb}));
         });
 
         Range range;
@@ -171,14 +163,14 @@ void Game::judge(Steps& s, std::int32_t typed, int compareStep, BranchSteps righ
                  BranchSteps wrong) {
     if (s.test(compareStep, [&] { return typed == CorrectAnswer; })) {
         s.step(right.counter, [&] { increment(NumRight); });
-        s.step(right.message, [&] { board_.setText(Control::Verdict, texts::kThatsCorrect); });
-        writeRow(s, right, typed, texts::kCorrect);
+        s.step(right.message, [&] { board_.setText(Control::Verdict, board_.words(texts::kThatsCorrect)); });
+        writeRow(s, right, typed, board_.words(texts::kCorrect));
     } else {
         s.step(wrong.message, [&] {
-            board_.setText(Control::Verdict, texts::kWrongAnswerIs + formatNumber(CorrectAnswer));
+            board_.setText(Control::Verdict, board_.words(texts::kWrongAnswerIs, {CorrectAnswer}));
         });
         s.step(wrong.counter, [&] { increment(NumWrong); });
-        writeRow(s, wrong, typed, texts::kWrong);
+        writeRow(s, wrong, typed, board_.words(texts::kWrong));
     }
 }
 
@@ -194,7 +186,8 @@ void Game::writeRow(Steps& s, const BranchSteps& steps, std::int32_t typed,
         s.step(steps.firstCell + 2 * i,
                [&] { board_.summary().setCell(ResultRow, i + 1, cells[i]); });
     s.step(steps.scoreLine, [&] {
-        board_.summary().setScoreLine(scoreLine(displayedScore(NumRight, NumWrong), NumProb));
+        board_.summary().setScoreLine(
+            board_.words(texts::kScoreLine, {displayedScore(NumRight, NumWrong), NumProb}));
     });
 }
 
@@ -221,7 +214,7 @@ void Game::Answer() {
         if (s.test(112, [&] { return SecondsElapsed < TimeLimit; })) return;
 
         s.step(114, [&] {
-            board_.setText(Control::Countdown, texts::kTimeIsOver);
+            board_.setText(Control::Countdown, board_.words(texts::kTimeIsOver));
             board_.timeIsOver();
         });
         std::int32_t typed = 0;
@@ -245,7 +238,7 @@ void Game::Answer() {
         s.step(176, [&] { SecondsElapsed = 0; });
         s.step(176, [&] { board_.pointerAtRest(); });
         s.step(178, [&] { board_.setCountdown(0); });
-        s.step(178, [&] { board_.setText(Control::Countdown, texts::kBarAtRest); });
+        s.step(178, [&] { board_.setText(Control::Countdown, board_.words(texts::kBarAtRest)); });
         if (s.test(180, [&] { return MultiOpMode; }))
             s.step(182, [&] { board_.setShown(Control::RandomSign, true); });
     });
@@ -266,7 +259,7 @@ void Game::OperatorBox_Click(int index) {
     }
     board_.setShown(picture(index), false);
     if (noOperatorTicked()) {
-        board_.warn(texts::kNoOperator);
+        board_.warn(board_.words(texts::kNoOperator));
         if (guards_.ended()) return;
         board_.setShown(Control::RandomSign, false);
         MultiOpMode = false;
@@ -279,7 +272,7 @@ void Game::LevelBox_Click(int index) {
     bool other = false;
     for (int i = 0; i < 3; ++i)
         if (i != index && board_.ticked(levelBox(i))) other = true;
-    if (!other) board_.warn(texts::kNoLevel);
+    if (!other) board_.warn(board_.words(texts::kNoLevel));
 }
 
 }  // namespace engine

@@ -112,8 +112,26 @@ int pickPosition(double r, std::size_t length) {
 int displayedScore(std::int16_t right, std::int16_t wrong) { return int{right} - int{wrong}; }
 
 std::string scoreLine(int score, std::int16_t numProb) {
-    return "Your score is " + formatNumber(score) + " in " + formatNumber(numProb) +
-           " total questions.";
+    return english(texts::kScoreLine, {score, numProb});
+}
+
+std::string english(std::string_view source, std::initializer_list<long long> numbers) {
+    std::string text;
+    text.reserve(source.size() + 8);
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        const char next = i + 1 < source.size() ? source[i + 1] : '\0';
+        if (source[i] == '%' && next == 'n' && numbers.size() > 0) {
+            text += formatNumber(*numbers.begin());
+            ++i;
+        } else if (source[i] == '%' && next >= '1' && next <= '9' &&
+                   std::size_t(next - '1') < numbers.size()) {
+            text += formatNumber(numbers.begin()[next - '1']);
+            ++i;
+        } else {
+            text += source[i];
+        }
+    }
+    return text;
 }
 
 std::string pickString(const std::array<bool, 4>& operators) {

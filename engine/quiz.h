@@ -8,6 +8,7 @@
 
 #include "fault.h"
 #include "int16.h"
+#include "texts.h"
 #include "uniform_source.h"
 
 namespace engine {
@@ -18,15 +19,15 @@ struct OperatorInfo {
     Operator op;
     char sign;              // its character in the random pick string
     std::string_view text;  // what stands between the numbers in the problem text
-    std::string_view name;  // how the operator is spoken
+    std::string_view name;  // how the operator is spoken, a marked text (texts.h)
 };
 
 // In the order of the operator boxes: this order is the order of the pick string.
 inline constexpr std::array<OperatorInfo, 4> kOperators{{
-    {Operator::Addition, '+', " + ", "plus"},
-    {Operator::Subtraction, '-', " - ", "minus"},
-    {Operator::Multiplication, '*', " X ", "times"},
-    {Operator::Division, '/', " / ", "divided by"},
+    {Operator::Addition, '+', " + ", texts::kPlus},
+    {Operator::Subtraction, '-', " - ", texts::kMinus},
+    {Operator::Multiplication, '*', " X ", texts::kTimes},
+    {Operator::Division, '/', " / ", texts::kDividedBy},
 }};
 
 inline const OperatorInfo& info(Operator op) { return kOperators[static_cast<int>(op)]; }
@@ -71,6 +72,7 @@ std::int32_t readTypedAnswer(std::string_view text);
 int pickPosition(double r, std::size_t length);
 
 int displayedScore(std::int16_t right, std::int16_t wrong);
+// The summary's score line in English.
 std::string scoreLine(int score, std::int16_t numProb);
 
 // Pairs drawn before a rule loop gives up. No level range ever needs more than

@@ -1,5 +1,7 @@
 #include "guard.h"
 
+#include <QCoreApplication>
+
 #include "engine/fault.h"
 
 namespace frame {
@@ -11,16 +13,22 @@ FaultInjection* g_injection = nullptr;
 void setFaultInjection(FaultInjection* injection) { g_injection = injection; }
 FaultInjection* faultInjection() { return g_injection; }
 
+namespace {
+QString said(const char* text) { return QCoreApplication::translate("Error report", text); }
+}  // namespace
+
 std::string errorReportText(std::string_view description, std::string_view location, int step) {
-    std::string text;
-    text += description;
+    // A description is a marked text (engine/fault.h and the rooms' own), or
+    // whatever a library's fault says, which no catalogue holds.
+    const std::string own(description);
+    std::string text = said(own.c_str()).toStdString();
     text += "\r\n";
     text += location;
-    text += "at line ";
-    text += std::to_string(step);
+    text += QCoreApplication::translate("Error report", "at line %1").arg(step).toStdString();
     text += "\r\r";
-    text += "Please email screenshot of this message to ";
-    text += kSupportAddress;
+    text += QCoreApplication::translate("Error report", "Please email screenshot of this message to %1")
+                .arg(QString::fromUtf8(kSupportAddress.data(), qsizetype(kSupportAddress.size())))
+                .toStdString();
     return text;
 }
 
@@ -47,7 +55,7 @@ bool Guard::attempt(int number, bool condition, engine::FunctionRef<bool()> body
     } catch (const std::exception& e) {
         report(e.what());
     } catch (...) {
-        report("Unknown error");
+        report(QT_TRANSLATE_NOOP("Error report", "Unknown error"));
     }
     return true;
 }
@@ -57,7 +65,7 @@ void Guard::report(std::string_view description) {
         Open() { ++openReports_; }
         ~Open() { --openReports_; }
     } open;
-    boxes_.show({QString::fromUtf8(kErrorTitle.data(), qsizetype(kErrorTitle.size())),
+    boxes_.show({said(kErrorTitle),
                  QString::fromStdString(errorReportText(description, location_, current_)),
                  MessageIcon::Exclamation});
     // The box may have been closed by the application ending.

@@ -12,10 +12,12 @@
 namespace frame {
 
 inline constexpr std::string_view kSupportAddress = "support@quillory.example";
-inline constexpr std::string_view kErrorTitle = "Application Error";
+inline constexpr const char* kErrorTitle = QT_TRANSLATE_NOOP("Error report", "Application Error");
 
 // The report text, to the character: description, CR LF, the location text
-// (it ends with a blank), "at line ", the step, two CRs, the e-mail request.
+// (it ends with a blank), "at line " and the step, two CRs, the e-mail
+// request; the description and the fixed words in the reader's language, the
+// location and the step as they are.
 std::string errorReportText(std::string_view description, std::string_view location, int step);
 
 // Lets a test make one step of one guarded procedure fail. Unset in the

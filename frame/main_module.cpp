@@ -22,7 +22,7 @@ namespace {
 constexpr int kMaxTitleLength = 40;
 // A pointer file is a few kilobytes; refuse to decode anything far larger.
 constexpr qint64 kMaxPointerFileBytes = 4 * 1024 * 1024;
-const char* const kBadPicture = "Invalid picture";
+const char* const kBadPicture = QT_TRANSLATE_NOOP("Error report", "Invalid picture");
 }  // namespace
 
 QString applicationFolder() { return QCoreApplication::applicationDirPath(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <vector>
 
 namespace frame {
@@ -11,13 +12,14 @@ std::vector<char*> qtArguments(int argc, char** argv);
 // What a player is told when there is no desktop to show the game on: in the
 // terminal on Linux; on Windows, where a program of the GUI subsystem has no
 // terminal, in a message box (the one cause there is a broken installation).
+// Said in the player's language (translatedAtStart, language.h).
 #ifdef _WIN32
-inline constexpr const char* kNoDesktop =
-    "Quillory could not open its window: some of its files are missing or damaged. "
-    "Please install Quillory again.";
+inline constexpr const char* kNoDesktop = QT_TRANSLATE_NOOP(
+    "Start-up",
+    "Quillory could not open its window: some of its files are missing or damaged. Please install Quillory again.");
 #else
 inline constexpr const char* kNoDesktop =
-    "Quillory needs a graphical desktop (X11 or Wayland) and could not open one.";
+    QT_TRANSLATE_NOOP("Start-up", "Quillory needs a graphical desktop (X11 or Wayland) and could not open one.");
 #endif
 
 // Qt aborts with a core dump when no platform plugin can start (no DISPLAY,

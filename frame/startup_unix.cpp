@@ -8,6 +8,7 @@
 #include <QtGlobal>
 #include <cstdio>
 
+#include "language.h"
 #include "startup.h"
 
 namespace frame {
@@ -54,7 +55,7 @@ void keepQtFromMakingARuntimeFolder() {
 namespace platform {
 
 void tellNoDesktop() {
-    std::fprintf(stderr, "%s\n", kNoDesktop);
+    std::fprintf(stderr, "%s\n", translatedAtStart("Start-up", kNoDesktop).toLocal8Bit().constData());
     std::fflush(stderr);
 }
 

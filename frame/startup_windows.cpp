@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "language.h"
 #include "startup.h"
 
 namespace frame {
@@ -15,9 +16,11 @@ namespace platform {
 void tellNoDesktop() {
     // A GUI program has no console to print to; one started from a terminal
     // that gave it a standard error still gets the line there.
-    std::fprintf(stderr, "%s\n", kNoDesktop);
+    const QString said = translatedAtStart("Start-up", kNoDesktop);
+    std::fprintf(stderr, "%s\n", said.toUtf8().constData());
     std::fflush(stderr);
-    MessageBoxA(nullptr, kNoDesktop, "Quillory", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+    MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(said.utf16()), L"Quillory",
+                MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
 bool runtimeFolderKeptAway() { return false; }

@@ -1,13 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QGlyphRun>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionProgressBar>
+#include <QTextLayout>
+#include <QTranslator>
+#include <QTreeWidget>
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "frame/guard.h"
+#include "frame/language.h"
+#include "rig/summary_parts.h"
 #include "support.h"
 #include "windows/title_strip.h"
 
@@ -507,4 +519,244 @@ TEST(Form1RightToLeft, TheTitleStripHasItsButtonsOnTheLeftAndTheIconOnTheRight) 
     };
     EXPECT_TRUE(iconIn(QRect(400 - kH, 0, kH, kH)));
     EXPECT_FALSE(iconIn(QRect(0, 0, 400 - kH, kH)));
+}
+
+// ------------------------------------------------- every language fits
+
+namespace {
+
+// A language made up to find what a long one would cut: every text about
+// 40 % longer, its letters accented, its numbered arguments kept.
+class PseudoLanguage final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int n) const override {
+        static const QString plain = QStringLiteral("aeiouAEIOUcnyswz");
+        static const QString accented = QStringLiteral("\u00e1\u00eb\u00ee\u00f6\u00fb\u00c0\u00c9\u00ce\u00d6\u00dc\u00e7\u00f1\u00fd\u0161\u0175\u017e");
+        QString text = QString::fromUtf8(source);
+        const qsizetype words = text.size();
+        for (QChar& c : text)
+            if (const qsizetype i = plain.indexOf(c); i >= 0) c = accented.at(i);
+        // The filler is letters only, so that no argument is doubled.
+        QString filler;
+        for (qsizetype i = 0; filler.size() < words * 2 / 5; ++i) filler += accented.at(i % 10);
+        text += QLatin1Char(' ') + filler;
+        if (n >= 0) text.replace(QStringLiteral("%n"), QString::number(n));
+        return text;
+    }
+};
+
+// One text in one control, measured with the font that draws it (and the
+// fonts Qt falls back to for the glyphs that one lacks).
+struct Measure {
+    QString language;
+    QString control;
+    QString text;
+    double share = 0;          // of the control's room, the larger of width and height
+    double fittedPoints = 0;   // a shrinking label: the size it draws at
+    int missingGlyphs = 0;
+    bool fits = true;
+};
+
+// The glyphs of the text that no font on the machine draws: laid out as Qt
+// lays it out, each run in the font the fallback found, glyph 0 is the
+// empty box of a missing character.
+int missingGlyphs(const QFont& font, const QString& text) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    while (layout.createLine().isValid()) {
+    }
+    layout.endLayout();
+    int missing = 0;
+    for (const QGlyphRun& run : layout.glyphRuns())
+        for (quint32 glyph : run.glyphIndexes()) missing += glyph == 0;
+    return missing;
+}
+
+QFont scaled(QFont f, int scale) {
+    f.setPointSizeF(f.pointSizeF() * scale);
+    return f;
+}
+
+// Each way a control shows its text, at a scale (the font's pixels grow
+// with it, as at QT_SCALE_FACTOR): the room, and what the text needs of it.
+struct Fitter {
+    QString language;
+    int scale;
+    std::vector<Measure>* out;
+
+    void add(const QString& control, const QString& text, double needW, double roomW, double needH,
+             double roomH, const QFont& font, double fitted = 0) {
+        Measure m{language, control, text};
+        m.share = std::max(needW / roomW, needH / roomH);
+        if (qEnvironmentVariableIsSet("QUILLORY_FIT_DEBUG"))
+            std::printf("  %s %s x%d: width %.1f of %.1f, height %.1f of %.1f\n", qPrintable(language),
+                        qPrintable(control), scale, needW, roomW, needH, roomH);
+        m.fittedPoints = fitted;
+        m.missingGlyphs = missingGlyphs(font, text);
+        m.fits = m.share <= 1.0 && m.missingGlyphs == 0;
+        out->push_back(m);
+    }
+    // A label of one line.
+    void line(const QLabel* l, const QString& text) {
+        const QFont f = scaled(l->font(), scale);
+        const QFontMetricsF fm(f);
+        const QRect room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+        add(l->objectName(), text, fm.horizontalAdvance(text), room.width() * scale, fm.height(),
+            room.height() * scale, f);
+    }
+    // A label that draws a text too wide smaller, down to a floor.
+    void fitting(const QLabel* l, const QString& text, double floorPoints) {
+        const QRect room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+        const QFont f = windows::fontToFit(scaled(l->font(), scale), text, room.width() * scale);
+        const QFontMetricsF fm(f);
+        const double widthShare = fm.horizontalAdvance(text) / (room.width() * scale);
+        // Below the floor it counts as cut: a verdict too small to read.
+        const double floorShare = floorPoints * scale / f.pointSizeF();
+        add(l->objectName(), text, std::max(widthShare, floorShare) * room.width(), room.width(),
+            fm.height(), room.height() * scale, f, f.pointSizeF() / scale);
+    }
+    // A check box: its square, the gap, then the caption wrapped into the rest.
+    void box(const QCheckBox* b) {
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        const int square = b->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, b).width();
+        const int gap = b->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &opt, b);
+        const int roomW = (b->width() - square - gap) * scale;
+        const QFont f = windows::captionFontToFit(scaled(b->font(), scale), b->text(), QSize(roomW, b->height() * scale));
+        const QRect need = QFontMetrics(f).boundingRect(QRect(0, 0, roomW, 100000),
+                                                        Qt::AlignLeft | Qt::TextWordWrap, b->text());
+        // The floor is the box's at scale 1; here the font carries the scale.
+        const double belowFloor = std::max(1.0, windows::kSmallestCaptionPoints * scale / f.pointSizeF());
+        add(b->objectName(), b->text(), need.width() * belowFloor, roomW, need.height(), b->height() * scale, f,
+            f.pointSizeF() < b->font().pointSizeF() * scale ? f.pointSizeF() / scale : 0);
+    }
+    // A button: the caption with the style's margins and the icon.
+    void button(QPushButton* b, const QString& text) {
+        const QString before = b->text();
+        b->setText(text);
+        const QFont f = scaled(b->font(), scale);
+        const double margins = b->sizeHint().width() - QFontMetricsF(b->font()).horizontalAdvance(text);
+        const double textH = QFontMetricsF(f).height();
+        add(b->objectName(), text, QFontMetricsF(f).horizontalAdvance(text) + margins * scale,
+            b->width() * scale, textH, b->height() * scale, f);
+        b->setText(before);
+    }
+    void bar(const windows::ProgressBar* p, const QString& text) {
+        QStyleOptionProgressBar opt;
+        opt.initFrom(p);
+        const QRect room = p->style()->subElementRect(QStyle::SE_ProgressBarContents, &opt, p);
+        const QFont f = scaled(p->font(), scale);
+        add(p->objectName(), text, QFontMetricsF(f).horizontalAdvance(text), room.width() * scale,
+            QFontMetricsF(f).height(), p->height() * scale, f);
+    }
+    // A list's column: its header, or a cell, with the margins Qt draws them with.
+    void column(QTreeWidget* list, int column, const QString& text, bool header) {
+        const QFont f = scaled(header ? list->header()->font() : list->font(), scale);
+        const int margin = header ? 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list)
+                                  : 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+        add(QStringLiteral("ListView1 column %1%2").arg(column).arg(header ? " header" : ""), text,
+            QFontMetricsF(f).horizontalAdvance(text) + margin * scale, list->columnWidth(column) * scale, 0,
+            1, f);
+    }
+};
+
+// Every text each control of both windows can show, in the language whose
+// catalogue is installed, measured at scales 1 and 2.
+std::vector<Measure> measureEveryText(const QString& language) {
+    std::vector<Measure> found;
+    Game game;
+    Form1& f = game.build();
+    windows::Form2& s = f.form2();
+    QTreeWidget* list = parts::ListView1(&s);
+    using engine::texts::kQuestion;
+    namespace texts = engine::texts;
+    for (int scale : {1, 2}) {
+        Fitter fit{language, scale, &found};
+        for (QLabel* l : {f.Label2, f.Label3, f.Label1, f.Label5}) fit.line(l, l->text());
+        // The counter at its widest for a game of a child's length.
+        fit.line(f.lblQuestion, windows::gameText(kQuestion, {999}));
+        for (windows::CheckBox* b : f.optionBoxes()) fit.box(b);
+        for (const char* t : {texts::kStart, texts::kNext}) fit.button(f.PushButton1, windows::gameText(t));
+        fit.button(f.PushButton8, f.PushButton8->text());
+        for (int n = 1; n <= engine::kTimeLimit; ++n) fit.bar(f.ProgressBar1, windows::gameText(texts::kCountdown, {n}));
+        for (const char* t : {texts::kTimeIsOver, texts::kBarAtRest}) fit.bar(f.ProgressBar1, windows::gameText(t));
+        // The largest result of the hard level: 999 x 999. The verdict may
+        // shrink, but not below half its size.
+        fit.fitting(f.lblmessage, windows::gameText(texts::kThatsCorrect), 18);
+        fit.fitting(f.lblmessage, windows::gameText(texts::kWrongAnswerIs, {998001}), 18);
+        fit.line(parts::Label1(&s), windows::gameText(texts::kScoreLine, {-999, 999}));
+        fit.button(parts::PushButton8(&s), parts::PushButton8(&s)->text());
+        fit.button(parts::PushButton1(&s), parts::PushButton1(&s)->text());
+        for (int c = 0; c < list->columnCount(); ++c) fit.column(list, c, list->headerItem()->text(c), true);
+        for (const char* t : {texts::kCorrect, texts::kWrong}) fit.column(list, 4, windows::gameText(t), false);
+    }
+    return found;
+}
+
+struct InstalledCatalogue {
+    explicit InstalledCatalogue(QTranslator* t) : translator(t) { QCoreApplication::installTranslator(t); }
+    ~InstalledCatalogue() { QCoreApplication::removeTranslator(translator); }
+    QTranslator* translator;
+};
+
+}  // namespace
+
+// Every text of every catalogue is shown whole in its control, with the
+// windows' fonts and the fallback fonts that draw the scripts they lack, at
+// scale 1 and 2, and no glyph is an empty box. A made-up language 40 %
+// longer than English must be caught, or the measuring would prove nothing.
+TEST(Layout, EveryTextOfEveryLanguageFitsItsControlWithEveryGlyph) {
+    QStringList languages = frame::catalogueLanguages();
+    ASSERT_FALSE(languages.isEmpty());
+    languages.prepend(QString());  // English, the sources
+    languages.append(QStringLiteral("pseudo"));
+    for (const QString& language : languages) {
+        QTranslator catalogue;
+        PseudoLanguage pseudo;
+        QTranslator* t = nullptr;
+        if (language == QLatin1String("pseudo")) t = &pseudo;
+        else if (!language.isEmpty()) {
+            ASSERT_TRUE(catalogue.load(QStringLiteral(":/i18n/quillory_") + language));
+            t = &catalogue;
+        }
+        std::optional<InstalledCatalogue> installed;
+        if (t) installed.emplace(t);
+        const std::vector<Measure> found = measureEveryText(language);
+        ASSERT_GT(found.size(), 40u);
+        // The longest text drawn at its control's own size, and the text
+        // drawn smallest where a control shrinks it.
+        const Measure& longest = *std::max_element(found.begin(), found.end(), [](const Measure& a, const Measure& b) {
+            return (a.fittedPoints > 0 ? 0 : a.share) < (b.fittedPoints > 0 ? 0 : b.share);
+        });
+        const Measure& smallest = *std::min_element(found.begin(), found.end(), [](const Measure& a, const Measure& b) {
+            return (a.fittedPoints > 0 ? a.fittedPoints : 1e9) < (b.fittedPoints > 0 ? b.fittedPoints : 1e9);
+        });
+        std::printf("fit %-6s longest %.0f%% of %s: \"%s\"%s\n", language.isEmpty() ? "en" : qPrintable(language),
+                    longest.share * 100, qPrintable(longest.control), qPrintable(longest.text),
+                    smallest.fittedPoints > 0
+                        ? qPrintable(QStringLiteral("; smallest: %1 at %2 pt").arg(smallest.control).arg(smallest.fittedPoints, 0, 'f', 1))
+                        : "");
+        if (language == QLatin1String("pseudo")) {
+            const auto cut = std::count_if(found.begin(), found.end(), [](const Measure& m) { return !m.fits; });
+            EXPECT_GT(cut, 0) << "the pseudo-language fits everywhere: the measuring catches nothing";
+            EXPECT_TRUE(std::any_of(found.begin(), found.end(), [](const Measure& m) {
+                return !m.fits && m.control == QLatin1String("Check1");
+            })) << "the very short Addition box was not caught";
+            continue;
+        }
+#ifdef _WIN32
+        // Windows' own fonts draw every script; a test machine's fonts folder
+        // may hold only the Liberation fonts, where a script without its
+        // glyphs measures as boxes and proves nothing.
+        if (std::any_of(found.begin(), found.end(), [](const Measure& m) { return m.missingGlyphs > 0; })) {
+            std::printf("fit %s: not measured, no font on this machine has its script\n", qPrintable(language));
+            continue;
+        }
+#endif
+        for (const Measure& m : found)
+            EXPECT_TRUE(m.fits) << qPrintable(language) << ": \"" << qPrintable(m.text) << "\" in "
+                                << qPrintable(m.control) << " takes " << int(m.share * 100) << "% of its room, "
+                                << m.missingGlyphs << " glyphs missing";
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QProcess>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -9,8 +10,10 @@
 #include <cstring>
 #include <vector>
 
+#include "frame/language.h"
 #include "frame/main_module.h"
 #include "frame/startup.h"
+#include "rig/application.h"
 #include "support.h"
 
 using testing_support::Game;
@@ -232,4 +235,87 @@ TEST(Startup, FileExistsForFilesAndFoldersOnly) {
     EXPECT_FALSE(frame::FileExists(QStringLiteral("")));
     EXPECT_FALSE(frame::FileExists(dir + QChar(0) + "/present.txt"));
     EXPECT_FALSE(frame::FileExists(dir + "/present.txt/below"));
+}
+
+// What the program does at its start, in a process of its own: the language
+// from the environment, the no-desktop text (said before Qt starts), then the
+// catalogues installed into the application.
+int testing_support::printChosenLanguage(int argc, char** argv) {
+    frame::Language language;
+    const QString noDesktop = frame::translatedAtStart("Start-up", frame::kNoDesktop);
+    rig::Application app(argc, argv);
+    language.install();
+    std::printf("LANGUAGE code=%s qt=%d rtl=%d\nQUESTION %s\nNODESKTOP %s\n",
+                qPrintable(language.code()), int(language.qtCatalogueLoaded()),
+                int(QGuiApplication::layoutDirection() == Qt::RightToLeft),
+                windows::gameText(engine::texts::kQuestion, {7}).toUtf8().constData(),
+                noDesktop.toUtf8().constData());
+    return 0;
+}
+
+// The language follows the desktop's list as Qt reads it (LANGUAGE, then
+// LC_ALL, LC_MESSAGES, LANG): the first entry that is English or has a
+// catalogue decides, a regional variant falls back to its language, and
+// everything else, C and POSIX among it, is the English of the sources.
+TEST(Startup, TheLanguageFollowsTheDesktopAndEnglishStaysTheSources) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows takes the user's display languages, not these variables";
+#endif
+    struct Shape {
+        const char* language;  // LANGUAGE, or none
+        const char* lcAll;
+        const char* lang;
+        const char* code;  // the catalogue chosen; "" for English
+        bool qt;           // Debian has Qt's own catalogue for it
+        bool rtl;
+    };
+    const Shape shapes[] = {
+        {nullptr, nullptr, "de_AT.UTF-8", "de", true, false},
+        {nullptr, nullptr, "es_MX.UTF-8", "es", true, false},
+        {"en:de", nullptr, "de_DE.UTF-8", "", false, false},
+        {nullptr, nullptr, "C", "", false, false},
+        {nullptr, nullptr, "POSIX", "", false, false},
+        {nullptr, nullptr, "xx_YY.UTF-8", "", false, false},
+        {nullptr, nullptr, "en_GB.UTF-8", "", false, false},
+        {nullptr, "ru_RU.UTF-8", "de_DE.UTF-8", "ru", true, false},
+        {"zh_TW:pt_PT:pt_BR", nullptr, "C.UTF-8", "pt_BR", true, false},
+        {nullptr, nullptr, "zh_SG.UTF-8", "zh_CN", true, false},
+        {"xx:hi", nullptr, "en_US.UTF-8", "hi", false, false},
+        {nullptr, nullptr, "ar_EG.UTF-8", "ar", true, true},
+    };
+    const QStringList catalogues = frame::catalogueLanguages();
+    for (const Shape& s : shapes) {
+        SCOPED_TRACE(std::string("LANGUAGE=") + (s.language ? s.language : "-") +
+                     " LC_ALL=" + (s.lcAll ? s.lcAll : "-") + " LANG=" + s.lang);
+        if (*s.code && !catalogues.contains(QLatin1String(s.code))) {
+            ADD_FAILURE() << "no catalogue for " << s.code;
+            continue;
+        }
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) env.remove(QLatin1String(name));
+        if (s.language) env.insert(QStringLiteral("LANGUAGE"), QLatin1String(s.language));
+        if (s.lcAll) env.insert(QStringLiteral("LC_ALL"), QLatin1String(s.lcAll));
+        env.insert(QStringLiteral("LANG"), QLatin1String(s.lang));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--chosen-language")});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
+        auto line = [&](const char* head) {
+            for (const QString& l : lines)
+                if (l.startsWith(QLatin1String(head) + QLatin1Char(' '))) return l.mid(int(qstrlen(head)) + 1);
+            return QStringLiteral("(none)");
+        };
+        EXPECT_EQ(line("LANGUAGE"), QStringLiteral("code=%1 qt=%2 rtl=%3").arg(QLatin1String(s.code)).arg(int(s.qt)).arg(int(s.rtl)));
+        if (*s.code) {
+            // The game's texts and the one said before Qt starts, translated.
+            EXPECT_NE(line("QUESTION"), "Question 7");
+            EXPECT_TRUE(line("QUESTION").contains(QLatin1Char('7'))) << line("QUESTION").toStdString();
+            EXPECT_NE(line("NODESKTOP"), frame::kNoDesktop);
+        } else {
+            EXPECT_EQ(line("QUESTION"), "Question 7");
+            EXPECT_EQ(line("NODESKTOP"), frame::kNoDesktop);
+        }
+    }
 }

@@ -89,6 +89,9 @@ QStringList rowCells(const windows::Form2* summary, int row);
 // that line across environments; the test binary runs it when started with
 // --seed11-transcript. Returns the exit code.
 int printSeed11Transcript();
+// Chooses the language as the program does at its start, from this
+// process's environment, and prints what came of it (startup_test.cpp).
+int printChosenLanguage(int argc, char** argv);
 
 // Installs a fault injection for one scope and always takes it out again, so
 // a failing assertion cannot leave it to fault the tests that follow.

@@ -17,6 +17,12 @@ play=(
   # libX11, to ask the X server for held keys' repeats without releases
   libx11-dev
   fonts-liberation2 fontconfig
+  # the catalogues: lupdate and lrelease with their CMake functions, and
+  # Qt's own catalogues (the message boxes' button, the answer box's menu)
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  # glyphs the Liberation fonts lack, found by Qt's font fallback: Chinese,
+  # Japanese and Korean (5 MB), Devanagari (0.2 MB), Arabic and Hebrew
+  fonts-wqy-microhei fonts-lohit-deva fonts-dejavu-core
 )
 test=(
   "${play[@]}" libgtest-dev

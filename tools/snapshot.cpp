@@ -4,6 +4,8 @@
 //
 //   snapshot OUTDIR [STATE...]      (no STATE: all of them)
 //   QT_SCALE_FACTOR=2 snapshot OUTDIR   renders at a scale of 2
+//   snapshot --language de OUTDIR   in a language of the catalogues (English
+//                                   otherwise, whatever the desktop's)
 
 #include <QApplication>
 #include <QDir>
@@ -13,7 +15,9 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
 
+#include "frame/language.h"
 #include "rig/application.h"
 #include "rig/rig.h"
 #include "windows/form2.h"
@@ -169,9 +173,20 @@ std::map<QString, Render> states() {
 
 int main(int argc, char** argv) {
     rig::Application app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    std::optional<frame::Language> language;
+    if (args.size() >= 2 && args.first() == QLatin1String("--language")) {
+        language.emplace(args.at(1));
+        if (language->code() != args.at(1)) {
+            std::fprintf(stderr, "no catalogue for %s: %s\n", qPrintable(args.at(1)),
+                         qPrintable(frame::catalogueLanguages().join(QLatin1Char(' '))));
+            return 2;
+        }
+        language->install();
+        args = args.mid(2);
+    }
     if (args.isEmpty()) {
-        std::fprintf(stderr, "usage: snapshot OUTDIR [STATE...]\nstates:");
+        std::fprintf(stderr, "usage: snapshot [--language CODE] OUTDIR [STATE...]\nstates:");
         for (const auto& [name, render] : states()) std::fprintf(stderr, " %s", qPrintable(name));
         std::fprintf(stderr, "\n");
         return 2;

@@ -11,6 +11,10 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # The unit tests run offscreen; the checks in tools/ci.d start the real
 # program on an X server of their own, so the platform is not exported.
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+# The game speaks the desktop's language; the checks hold it to the English
+# texts, whatever this machine's own language (a check of another language
+# sets its own).
+export LANGUAGE=en
 
 echo "== build and test =="
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLORY_WERROR=ON

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QHash>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -153,7 +154,8 @@ public:
 
 // What the window shows in the operator's place: the picture on show, or "?".
 QString shownOperator(Form1& form) {
-    if (!form.lblMultiOp->isHidden()) return QStringLiteral("question mark");
+    if (!form.lblMultiOp->isHidden())
+        return QCoreApplication::translate("Screen reader", "question mark");
     for (OperatorPicture* picture : form.pictures())
         if (!picture->isHidden()) return operatorName(picture->op());
     return {};
@@ -164,22 +166,24 @@ const char* const kTimedOut = "quillory_timed_out";
 }  // namespace
 
 QString operatorName(engine::Operator op) {
-    const std::string_view name = engine::info(op).name;
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+    // The names are literals of engine/texts.h.
+    return gameText(engine::info(op).name.data());
 }
+
+QString spoken(const char* text) { return QCoreApplication::translate("Screen reader", text); }
 
 void describeMainWindow(Form1& form) {
     installRoles();
     guardAccessibilityBus();
 
-    form.txtanswer->setAccessibleName(QString::fromLatin1(kAnswerBoxName));
+    form.txtanswer->setAccessibleName(spoken(kAnswerBoxName));
     // The labels keep their own text as their name: that is what is spoken.
-    form.lblNum1->setAccessibleDescription(QString::fromLatin1(described::kFirstNumber));
-    form.lblNum2->setAccessibleDescription(QString::fromLatin1(described::kSecondNumber));
-    form.lblscore->setAccessibleDescription(QString::fromLatin1(described::kScore));
-    form.lblQuestion->setAccessibleDescription(QString::fromLatin1(described::kQuestion));
-    form.lblmessage->setAccessibleDescription(QString::fromLatin1(described::kVerdict));
-    form.lblMultiOp->setAccessibleDescription(QString::fromLatin1(described::kRandomOperator));
+    form.lblNum1->setAccessibleDescription(spoken(described::kFirstNumber));
+    form.lblNum2->setAccessibleDescription(spoken(described::kSecondNumber));
+    form.lblscore->setAccessibleDescription(spoken(described::kScore));
+    form.lblQuestion->setAccessibleDescription(spoken(described::kQuestion));
+    form.lblmessage->setAccessibleDescription(spoken(described::kVerdict));
+    form.lblMultiOp->setAccessibleDescription(spoken(described::kRandomOperator));
     for (OperatorPicture* picture : form.pictures())
         picture->setAccessibleName(operatorName(picture->op()));
     // Qt asks the factory installed last first, and its own widget factory,
@@ -199,7 +203,7 @@ void describeMainWindow(Form1& form) {
     // A progress bar's text does not reach AT-SPI; its name does.
     ProgressBar* bar = form.ProgressBar1;
     bar->setAccessibleName(bar->text());
-    bar->setAccessibleDescription(QString::fromLatin1(described::kCountdown));
+    bar->setAccessibleDescription(spoken(described::kCountdown));
     QObject::connect(bar, &ProgressBar::textChanged, bar,
                      [bar](const QString& text) { bar->setAccessibleName(text); });
 
@@ -217,16 +221,21 @@ void describeMainWindow(Form1& form) {
 void describeSummaryWindow(QWidget& form, QTreeWidget* list, QWidget* scoreLine, QWidget* playAgain,
                            QWidget* exit) {
     installRoles();
-    list->setAccessibleName(QString::fromLatin1(kSummaryListName));
+    list->setAccessibleName(spoken(kSummaryListName));
     list->installEventFilter(new CurrentRowOnFocus(list));
     setReadingOrder(&form, {scoreLine, list, playAgain, exit});
 }
 
 void sayProblem(Form1& form) {
-    QStringList problem{form.lblQuestion->text() + QLatin1Char(':'), form.lblNum1->text(),
-                        shownOperator(form), form.lblNum2->text(), QStringLiteral("equals")};
-    problem.removeAll(QString());
-    form.txtanswer->setAccessibleName(problem.join(QLatin1Char(' ')));
+    // The number as the counter shows it (in every language its digits are
+    // ASCII); a part the window does not show leaves no gap.
+    const QString number = QRegularExpression(QStringLiteral("[0-9]+"))
+                               .match(form.lblQuestion->text())
+                               .captured();
+    const QString problem = QCoreApplication::translate("Screen reader", "Question %1: %2 %3 %4 equals")
+                                .arg(number, form.lblNum1->text(), shownOperator(form),
+                                     form.lblNum2->text());
+    form.txtanswer->setAccessibleName(problem.simplified());
     form.PushButton1->setAccessibleName(QString());
     form.PushButton1->setProperty(kTimedOut, false);
 }
@@ -235,24 +244,25 @@ void sayTimeOut(Form1& form) { form.PushButton1->setProperty(kTimedOut, true); }
 
 void sayJudgement(Form1& form) {
     QStringList said;
-    if (form.PushButton1->property(kTimedOut).toBool()) said << qs(engine::texts::kTimeIsOver);
+    if (form.PushButton1->property(kTimedOut).toBool()) said << gameText(engine::texts::kTimeIsOver);
     said << form.lblmessage->text();
-    said << QStringLiteral("Your score is %1.").arg(form.lblscore->text());
+    said << QCoreApplication::translate("Screen reader", "Your score is %1.").arg(form.lblscore->text());
     said.removeAll(QString());
-    // Each a sentence of its own ("Wrong! Answer: 12" ends without a stop).
+    // Each a sentence of its own ("Wrong! Answer: 12" ends without a stop),
+    // whatever the script's own stops.
+    static const QString stops = QStringLiteral(".!?\u3002\uFF01\uFF1F\u0964\u061F");
     for (QString& sentence : said)
-        if (!sentence.endsWith(QLatin1Char('.')) && !sentence.endsWith(QLatin1Char('!')))
-            sentence += QLatin1Char('.');
+        if (!stops.contains(sentence.back())) sentence += QLatin1Char('.');
     said << form.PushButton1->text();
     form.PushButton1->setAccessibleName(said.join(QLatin1Char(' ')));
     form.PushButton1->setProperty(kTimedOut, false);
 }
 
 QString spokenProblem(const QString& text) {
-    QString spoken = text;
+    QString said = text;
     for (const engine::OperatorInfo& op : engine::kOperators)
-        spoken.replace(qs(op.text), QLatin1Char(' ') + qs(op.name) + QLatin1Char(' '));
-    return spoken;
+        said.replace(qs(op.text), QLatin1Char(' ') + operatorName(op.op) + QLatin1Char(' '));
+    return said;
 }
 
 void describeSummaryCell(QTreeWidget* list, QTreeWidgetItem* item, int column) {
@@ -264,7 +274,7 @@ void describeSummaryCell(QTreeWidget* list, QTreeWidgetItem* item, int column) {
 // The list takes the focus when the window opens; its name leads with the
 // score line, which stands above it.
 void describeScoreLine(QTreeWidget* list, const QString& line) {
-    list->setAccessibleName(line + QLatin1Char(' ') + QString::fromLatin1(kSummaryListName));
+    list->setAccessibleName(line + QLatin1Char(' ') + spoken(kSummaryListName));
 }
 
 }  // namespace windows

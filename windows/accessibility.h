@@ -55,18 +55,22 @@ void leaveAccessibilityToQt();
 QString operatorName(engine::Operator op);
 
 // The accessible descriptions, for the tests and the assistive-technology
-// check to find the controls by.
+// check to find the controls by (in English: they run without a catalogue).
+// Each is said in the player's language (spoken()).
 namespace described {
-inline constexpr const char* kFirstNumber = "first number";
-inline constexpr const char* kSecondNumber = "second number";
-inline constexpr const char* kScore = "your score";
-inline constexpr const char* kQuestion = "question number";
-inline constexpr const char* kRandomOperator = "the operator is chosen at random";
-inline constexpr const char* kCountdown = "seconds left to answer";
-inline constexpr const char* kVerdict = "verdict";
+inline constexpr const char* kFirstNumber = QT_TRANSLATE_NOOP("Screen reader", "first number");
+inline constexpr const char* kSecondNumber = QT_TRANSLATE_NOOP("Screen reader", "second number");
+inline constexpr const char* kScore = QT_TRANSLATE_NOOP("Screen reader", "your score");
+inline constexpr const char* kQuestion = QT_TRANSLATE_NOOP("Screen reader", "question number");
+inline constexpr const char* kRandomOperator =
+    QT_TRANSLATE_NOOP("Screen reader", "the operator is chosen at random");
+inline constexpr const char* kCountdown = QT_TRANSLATE_NOOP("Screen reader", "seconds left to answer");
+inline constexpr const char* kVerdict = QT_TRANSLATE_NOOP("Screen reader", "verdict");
 }  // namespace described
-inline constexpr const char* kAnswerBoxName = "Your answer";
-inline constexpr const char* kSummaryListName = "Problems of this game";
+inline constexpr const char* kAnswerBoxName = QT_TRANSLATE_NOOP("Screen reader", "Your answer");
+inline constexpr const char* kSummaryListName = QT_TRANSLATE_NOOP("Screen reader", "Problems of this game");
+// A text above in the player's language.
+QString spoken(const char* text);
 
 // The platform's half, where the platform needs more than Qt gives (the
 // AT-SPI bus on Linux, atspi.cpp; nothing on Windows, atspi_none.cpp).

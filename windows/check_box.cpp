@@ -1,11 +1,25 @@
 #include "check_box.h"
 
+#include <QFontMetrics>
+#include <algorithm>
 #include <QPainter>
 #include <QStyleOptionButton>
 
 #include "frame/ink.h"
 
 namespace windows {
+
+QFont captionFontToFit(const QFont& font, const QString& caption, QSize room) {
+    constexpr double kSmallest = kSmallestCaptionPoints;
+    constexpr int kFlags = Qt::AlignLeft | Qt::TextWordWrap;
+    QFont f = font;
+    auto fits = [&] {
+        const QRect need = QFontMetrics(f).boundingRect(QRect(QPoint(0, 0), QSize(room.width(), 100000)), kFlags, caption);
+        return need.width() <= room.width() && need.height() <= room.height();
+    };
+    while (f.pointSizeF() > kSmallest && !fits()) f.setPointSizeF(std::max(kSmallest, f.pointSizeF() * 0.94));
+    return f;
+}
 
 CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {
     setMouseTracking(true);
@@ -42,6 +56,7 @@ void CheckBox::paintEvent(QPaintEvent*) {
     const QRect textRect = QStyle::visualRect(
         opt.direction, rect(),
         QRect(square.right() + 1 + gap, 0, width() - square.right() - 1 - gap, height()));
+    p.setFont(captionFontToFit(font(), text(), textRect.size()));
     style()->drawItemText(&p, textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
                           palette(), isEnabled(), text(), QPalette::WindowText);
     if (hasFocus()) {

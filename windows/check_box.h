@@ -17,4 +17,10 @@ protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
+// The caption's font: the box's own, or, where the caption wrapped in it is
+// taller or wider than `room` (a script whose lines stand taller, a long
+// word), the largest smaller one in which it fits, down to 9 points.
+inline constexpr double kSmallestCaptionPoints = 9.0;
+QFont captionFontToFit(const QFont& font, const QString& caption, QSize room);
+
 }  // namespace windows

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -13,8 +14,38 @@
 
 namespace windows {
 
-void placeTwips(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(twips(left), twips(top), twips(width), twips(height));
+QString gameText(const char* source, std::initializer_list<long long> numbers) {
+    const bool counted = std::string_view(source).find("%n") != std::string_view::npos;
+    const int count = counted && numbers.size() > 0 ? int(*numbers.begin()) : -1;
+    QString text = QCoreApplication::translate(engine::texts::kContext, source, nullptr, count);
+    if (!counted)
+        for (long long n : numbers) text = text.arg(n);
+    return text;
+}
+
+QRect placedTwips(const QWidget* window, const QRect& r, const QRect& leftToRightBlock) {
+    auto pixels = [](const QRect& t) {
+        return QRect(twips(t.x()), twips(t.y()), twips(t.width()), twips(t.height()));
+    };
+    QRect placed = pixels(r);
+    if (window->layoutDirection() != Qt::RightToLeft) return placed;
+    // Mirrored in pixels, not twips: the rounding to pixels would otherwise
+    // shift some controls by one against their neighbours.
+    const int width = window->width();
+    if (leftToRightBlock.isNull()) {
+        placed.moveLeft(width - placed.x() - placed.width());
+    } else {
+        const QRect block = pixels(leftToRightBlock);
+        const int mirroredBlockX = width - block.x() - block.width();
+        placed.translate(mirroredBlockX - block.x(), 0);
+    }
+    return placed;
+}
+
+void placeTwips(QWidget* w, int left, int top, int width, int height,
+                const QRect& leftToRightBlock) {
+    w->setGeometry(
+        placedTwips(w->parentWidget(), QRect(left, top, width, height), leftToRightBlock));
 }
 
 QFont fontOf(const char* family, double points, bool bold) {

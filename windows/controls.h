@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -21,6 +22,11 @@ namespace windows {
 
 // The quiz rules speak UTF-8.
 inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// A marked text of the game (engine/texts.h) in the player's language, the
+// numbers in place of its %1, %2 or its %n, in plain ASCII digits. Without a
+// catalogue for the language it is the English source.
+QString gameText(const char* source, std::initializer_list<long long> numbers = {});
 
 // Positions and sizes of the window layouts are in twips; 15 twips make one
 // logical pixel, and Qt's high-DPI scaling takes it from there.

@@ -75,9 +75,9 @@ void Form1::buildControls() {
     }
     placeInProblemRow(txtanswer, 5880, 360, 2625, 1335);
 
-    auto makeBox = [&](const char* name, const char* caption, int l, int t, int w, int h,
+    auto makeBox = [&](const char* name, const QString& caption, int l, int t, int w, int h,
                        bool ticked) {
-        auto* box = new CheckBox(QString::fromLatin1(caption), this);
+        auto* box = new CheckBox(caption, this);
         box->setObjectName(QString::fromLatin1(name));
         box->setFont(boxFont);
         QPalette p = box->palette();
@@ -87,15 +87,15 @@ void Form1::buildControls() {
         placeTwips(box, l, t, w, h);
         return box;
     };
-    Check7 = makeBox("Check7", "Display 3 digit numbers (Hard)", 4680, 4320, 2490, 570, false);
-    Check6 = makeBox("Check6", "Display 2 digit numbers (Medium)", 4680, 3720, 2490, 570, false);
-    Check5 = makeBox("Check5", "Display 1 digit numbers (Easy)", 4680, 3120, 2490, 570, true);
-    Check4 = makeBox("Check4", "Division", 2280, 4560, 1290, 330, false);
-    Check3 = makeBox("Check3", "Multiplication", 2280, 4080, 2010, 330, false);
-    Check2 = makeBox("Check2", "Subtraction", 2280, 3600, 2010, 330, false);
-    Check1 = makeBox("Check1", "Addition", 2280, 3120, 1290, 330, true);
+    Check7 = makeBox("Check7", tr("Display 3 digit numbers (Hard)"), 4680, 4320, 2490, 570, false);
+    Check6 = makeBox("Check6", tr("Display 2 digit numbers (Medium)"), 4680, 3720, 2490, 570, false);
+    Check5 = makeBox("Check5", tr("Display 1 digit numbers (Easy)"), 4680, 3120, 2490, 570, true);
+    Check4 = makeBox("Check4", tr("Division"), 2280, 4560, 1290, 330, false);
+    Check3 = makeBox("Check3", tr("Multiplication"), 2280, 4080, 2010, 330, false);
+    Check2 = makeBox("Check2", tr("Subtraction"), 2280, 3600, 2010, 330, false);
+    Check1 = makeBox("Check1", tr("Addition"), 2280, 3120, 1290, 330, true);
 
-    PushButton1 = new PushButton(qs(engine::texts::kStart), this);
+    PushButton1 = new PushButton(gameText(engine::texts::kStart), this);
     PushButton1->setObjectName(QStringLiteral("PushButton1"));
     PushButton1->setFont(fontOf("Arial", 20.25, true));
     PushButton1->setIcon(nextButtonIcon());
@@ -107,7 +107,7 @@ void Form1::buildControls() {
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
-    ProgressBar1->setText(qs(engine::texts::kBarAtRest));
+    ProgressBar1->setText(gameText(engine::texts::kBarAtRest));
     placeTwips(ProgressBar1, 120, 2160, 9000, 405);
 
     Timer1 = new QTimer(this);
@@ -115,21 +115,22 @@ void Form1::buildControls() {
     Timer1->setInterval(1000);
     Timer1->setTimerType(Qt::PreciseTimer);
 
-    PushButton8 = new PushButton(QStringLiteral("End Game"), this);
+    PushButton8 = new PushButton(tr("End Game"), this);
     PushButton8->setObjectName(QStringLiteral("PushButton8"));
     PushButton8->setFont(fontOf("Arial", 11.25, true));
     placeTwips(PushButton8, 120, 5640, 9000, 405);
 
-    lblQuestion = makeLabel(this, "lblQuestion", qs(engine::texts::kQuestion), headingFont, 2400,
+    // The counter stands without its number until the first problem.
+    lblQuestion = makeLabel(this, "lblQuestion", gameText(engine::texts::kQuestion).arg(QString()), headingFont, 2400,
                             6240, 6615, 375);
-    Label5 = makeLabel(this, "Label5", QStringLiteral("Press Enter key to continue"), headingFont,
+    Label5 = makeLabel(this, "Label5", tr("Press Enter key to continue"), headingFont,
                        120, 5160, 9015, 495);
     lblMultiOp = makeLabel(this, "lblMultiOp", QStringLiteral("?"), fontOf("MS Sans Serif", 24, false),
                            2400, 720, 615, 615, true);
     makeOpaque(lblMultiOp, kGreen, false);
     lblMultiOp->hide();
-    Label3 = makeLabel(this, "Label3", QStringLiteral("Game Level"), headingFont, 4680, 2640, 1935, 375);
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Operator"), headingFont, 2280, 2640, 1935, 375);
+    Label3 = makeLabel(this, "Label3", tr("Game Level"), headingFont, 4680, 2640, 1935, 375);
+    Label2 = makeLabel(this, "Label2", tr("Operator"), headingFont, 2280, 2640, 1935, 375);
     lblmessage = makeLabel<FittingLabel>(this, "lblmessage", QString(), fontOf("Times New Roman", 36, true), 2400,
                            6600, 6615, 1095);
     makeOpaque(lblmessage, kLightGrey, true);
@@ -138,7 +139,7 @@ void Form1::buildControls() {
                          120, 6600, 1965, 1095);
     makeOpaque(lblscore, kLightGrey, true);
     lblscore->setAlignment(Qt::AlignCenter);
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Your Score"), headingFont, 120, 6240, 1935, 375);
+    Label1 = makeLabel(this, "Label1", tr("Your Score"), headingFont, 120, 6240, 1935, 375);
 
     auto makePicture = [&](const char* name, engine::Operator op, int l, int t, bool visible) {
         auto* pic = new OperatorPicture(op, this);

@@ -51,13 +51,17 @@ protected:
             option->text.prepend(QChar(0x200E));
     }
 };
+
+// The faults of the list, as the error report words them.
+const char* const kOutOfBounds = QT_TRANSLATE_NOOP("Error report", "Index out of bounds");
+const char* const kNotSet = QT_TRANSLATE_NOOP("Error report", "Object variable not set");
 }  // namespace
 
 Form2::Form2(Form1& main, const frame::Seams& seams)
     : QWidget(nullptr), main_(main), seams_(seams), pointer_(this) {
     setObjectName(QStringLiteral("Form2"));
     setUpFixedWindow(this, 9000, 4845, {});
-    setWindowTitle(QStringLiteral("Summary"));
+    setWindowTitle(tr("Summary"));
 
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
@@ -75,7 +79,7 @@ Form2::Form2(Form1& main, const frame::Seams& seams)
     ListView1->setItemDelegateForColumn(kProblemColumn, new ProblemCells(ListView1));
     placeTwips(ListView1, 120, 600, 8760, 3615);
 
-    Label1 = new QLabel(qs(engine::texts::kQuestion), this);
+    Label1 = new QLabel(gameText(engine::texts::kQuestion).arg(QString()), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(fontOf("Arial", 14.25, true));
     Label1->setAlignment(Qt::AlignCenter);
@@ -84,12 +88,12 @@ Form2::Form2(Form1& main, const frame::Seams& seams)
     Label1->setAutoFillBackground(false);
     placeTwips(Label1, 120, 120, 8775, 375);
 
-    PushButton8 = new PushButton(QStringLiteral("Play Again"), this);
+    PushButton8 = new PushButton(tr("Play Again"), this);
     PushButton8->setObjectName(QStringLiteral("PushButton8"));
     PushButton8->setFont(fontOf("Arial", 11.25, true));
     placeTwips(PushButton8, 120, 4320, 4320, 405);
 
-    PushButton1 = new PushButton(QStringLiteral("Exit Application"), this);
+    PushButton1 = new PushButton(tr("Exit Application"), this);
     PushButton1->setObjectName(QStringLiteral("PushButton1"));
     PushButton1->setFont(fontOf("Arial", 11.25, true));
     placeTwips(PushButton1, 4560, 4320, 4320, 405);
@@ -119,14 +123,14 @@ void Form2::Form_Load() {
         const QString hand = frame::handPointerPath(seams_.appFolder);
         if (g.test(104, [&] { return frame::FileExists(hand); }))
             g.step(106, [&] { pointer_.setCustomImage(frame::loadHandPointer(hand)); });
-        const std::array<const char*, 5> headers{"No.", "Math problems", " Your Answer",
-                                                 "Correct Answer", "Result"};
+        const std::array<QString, 5> headers{tr("No."), tr("Math problems"), tr(" Your Answer"),
+                                             tr("Correct Answer"), tr("Result")};
         for (int i = 0; i < 5; ++i)
-            g.step(108 + 2 * i, [&] { addColumn(QString::fromLatin1(headers[i])); });
+            g.step(108 + 2 * i, [&] { addColumn(headers[i]); });
         constexpr std::array<int, 5> widths{1000, 2000, 2000, 2000, 1500};
         for (int i = 0; i < 5; ++i)
             g.step(118 + 2 * i, [&] {
-                if (i >= ListView1->columnCount()) throw engine::Fault("Index out of bounds");
+                if (i >= ListView1->columnCount()) throw engine::Fault(kOutOfBounds);
                 ListView1->setColumnWidth(i, twips(widths[i]));
             });
     });
@@ -164,17 +168,18 @@ void Form2::showEvent(QShowEvent* event) {
 }
 
 void Form2::setCell(const engine::SummaryRow& row, int index, std::string_view text) {
-    if (row.index < 0) throw engine::Fault("Object variable not set");
-    if (index < 1 || index >= ListView1->columnCount()) throw engine::Fault("Index out of bounds");
+    if (row.index < 0) throw engine::Fault(kNotSet);
+    if (index < 1 || index >= ListView1->columnCount()) throw engine::Fault(kOutOfBounds);
     // A row the list has since dropped is no longer anywhere to be seen.
     if (row.generation != generation_) return;
     QTreeWidgetItem* item = ListView1->topLevelItem(int(row.index));
-    item->setText(index, qs(text));
+    const QString shown = qs(text);
+    item->setText(index, shown);
     describeSummaryCell(ListView1, item, index);
     if (index == kVerdictColumn) {
         // The tint helps a child find the wrong answers; the word still says it.
-        const bool right = text == engine::texts::kCorrect;
-        if (right || text == engine::texts::kWrong) {
+        const bool right = shown == gameText(engine::texts::kCorrect);
+        if (right || shown == gameText(engine::texts::kWrong)) {
             const QPalette& pal = ListView1->palette();
             const bool darkList = frame::contrast(pal.color(QPalette::Base), Qt::black) <
                                   frame::contrast(pal.color(QPalette::Base), Qt::white);

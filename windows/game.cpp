@@ -5,6 +5,7 @@
 #include "accessibility.h"
 #include "engine/uniform_source.h"
 #include "form1.h"
+#include "frame/language.h"
 #include "frame/main_module.h"
 #include "frame/seams.h"
 #include "frame/startup.h"
@@ -16,9 +17,13 @@ int runGame(int argc, char** argv, const std::function<void(Form1&)>& alongside)
     static int qtArgc = 1;
     frame::keepQtFromMakingARuntimeFolder();
     leaveAccessibilityToQt();
+    // Chosen before Qt starts, so that a start without a desktop is told in
+    // the player's language too.
+    frame::Language language;
     frame::PlatformStart platform;
     QApplication app(qtArgc, args.data());
     platform.started();
+    language.install();
     // Only the game's own ending closes it; hiding the main window for the
     // summary must not look like the last window closing.
     app.setQuitOnLastWindowClosed(false);

@@ -35,6 +35,11 @@ MainBoard::MainBoard(Form1& f)
                          f.lblNum2,    f.ProgressBar1, f.imgAdd,    f.imgSub,      f.imgMul,
                          f.imgDiv} {}
 
+std::string MainBoard::words(std::string_view source, std::initializer_list<long long> numbers) const {
+    // Every marked text is a literal of engine/texts.h, so it ends in a NUL.
+    return gameText(source.data(), numbers).toStdString();
+}
+
 bool MainBoard::ticked(Control box) const {
     return static_cast<CheckBox*>(widget(box))->value() == 1;
 }

@@ -15,6 +15,8 @@ class MainBoard final : public engine::Board, public engine::Guards {
 public:
     explicit MainBoard(Form1& form);
 
+    using engine::Board::words;
+    std::string words(std::string_view source, std::initializer_list<long long> numbers) const override;
     bool ticked(engine::Control box) const override;
     bool enabled(engine::Control c) const override;
     void setEnabled(engine::Control c, bool enabled) override;

@@ -1,6 +1,7 @@
 #include "title_strip.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -86,10 +87,10 @@ TitleStrip::TitleStrip(QWidget* window, bool minimizeButton) : QWidget(window) {
     setObjectName(QStringLiteral("titleStrip"));
     setFont(QGuiApplication::font());
     if (minimizeButton) {
-        minimize_ = new StripButton(Glyph::Minimize, QStringLiteral("Minimize"), this);
+        minimize_ = new StripButton(Glyph::Minimize, QCoreApplication::translate("Title strip", "Minimize"), this);
         connect(minimize_, &QAbstractButton::clicked, window, &QWidget::showMinimized);
     }
-    close_ = new StripButton(Glyph::Close, QStringLiteral("Close"), this);
+    close_ = new StripButton(Glyph::Close, QCoreApplication::translate("Title strip", "Close"), this);
     connect(close_, &QAbstractButton::clicked, window, &QWidget::close);
     window->installEventFilter(this);
 }

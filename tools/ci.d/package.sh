@@ -93,6 +93,10 @@ recommends=$(dpkg-deb -f "$deb" Recommends)
 echo "package: Recommends: $recommends"
 check "it recommends qt6-wayland (the Wayland platform plugin)" \
   grep -qE "(^|, )qt6-wayland( |,|$)" <<<"$recommends"
+for rec in qt6-translations-l10n fonts-wqy-microhei fonts-lohit-deva fonts-dejavu-core; do
+  check "it recommends $rec (Qt's own catalogues, the fonts of other scripts)" \
+    grep -qE "(^|, )$rec( |,|$)" <<<"$recommends"
+done
 
 # The Description as package tools show it: the synopsis, then the long text
 # as paragraphs, each line indented by exactly one space (two or more would
