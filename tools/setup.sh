@@ -39,6 +39,8 @@ test=(
   # the screen reader Debian ships, its speech server and voice, and a window
   # manager to give the game the focus (tools/ci.d/orca.sh)
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng matchbox-window-manager
+  # the German desktop's locale for the German round (tools/ci.d/orca-de.sh)
+  locales
   # the icon check draws the scalable icon to compare it with the program's
   librsvg2-bin
   # the package check tells a stripped program from one with its symbols
@@ -61,6 +63,8 @@ windows=(
   # the tests and the game under Wine (64-bit), with Wine's own fonts (MS
   # Sans Serif), on Xvfb, driven and photographed
   wine wine64 fonts-wine xvfb xdotool x11-utils python3
+  # the German round under Wine takes its language from the locale
+  locales
 )
 
 groups=("$@")
@@ -83,10 +87,19 @@ for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
   fi
 done
 
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 if ((${#missing[@]})); then
-  sudo_cmd=()
-  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
   echo "setup: installing ${missing[*]}"
   "${sudo_cmd[@]}" apt-get update -q
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+# The German rounds need a German desktop: Orca and speech-dispatcher take
+# their language from the locale, which a fresh Debian machine has not made.
+for g in "${groups[@]}"; do
+  if [[ $g =~ ^(test|windows)$ ]] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf-\?8'; then
+    echo "setup: making the de_DE.UTF-8 locale"
+    "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
+  fi
+done
