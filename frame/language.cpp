@@ -92,6 +92,11 @@ Language::~Language() {
 
 void Language::install() {
     if (code_.isEmpty()) return;
+    // The Windows folder carries Qt's catalogues beside the program; the
+    // folder is known only once the application object stands.
+    if (qt_.isEmpty())
+        (void)qt_.load(QStringLiteral("qtbase_") + code_,
+                       QCoreApplication::applicationDirPath() + QStringLiteral("/translations"));
     if (!qt_.isEmpty()) QCoreApplication::installTranslator(&qt_);
     QCoreApplication::installTranslator(&game_);
     // Qt would read the direction from its own catalogue, where there is

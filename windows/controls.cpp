@@ -233,6 +233,14 @@ void ProgressBar::paintEvent(QPaintEvent*) {
     }
     QPainter p(this);
     p.drawImage(QPoint(0, 0), look);
+#ifdef Q_OS_WIN
+    // Windows' native style draws the filling through the system, which
+    // leaves it black in a picture: on the screen it is drawn again, as the
+    // style draws it on a window.
+    QStyleOptionProgressBar filling = opt;
+    filling.rect = style()->subElementRect(QStyle::SE_ProgressBarContents, &opt, this);
+    style()->drawControl(QStyle::CE_ProgressBarContents, &filling, &p, this);
+#endif
     // The text crosses the filled part and the empty groove, which a dark
     // theme colours very differently, often with a gradient: each part gets
     // a colour of its own, chosen against what the style really painted
