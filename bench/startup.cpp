@@ -47,10 +47,10 @@ void onAlarm(int) {
 }
 
 struct Sample {
-    double startupMs = 0;  // spawn to Question 1 painted and flushed
-    double paintMs = 0;    // spawn to the paint event of Question 1
-    double peakMB = 0;     // VmHWM read right after that paint
-    double maxrssMB = 0;   // the kernel's maximum resident set at exit (as /usr/bin/time -v)
+    double startupMs = 0;   // spawn to Question 1 painted and flushed
+    double paintMs = 0;     // spawn to the paint event of Question 1
+    double peakMB = 0;      // VmHWM read right after that paint
+    double maxrssMB = 0;    // the kernel's maximum resident set at exit (as /usr/bin/time -v)
 };
 
 [[noreturn]] void fail(const std::string& why) {
@@ -81,8 +81,7 @@ Sample runOnce(const char* exe, const std::string& platform, const std::string& 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 1, logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
 
     ::unlink(outPath.c_str());
@@ -143,8 +142,8 @@ std::string f(double v, int d) {
 void row(const std::string& figure, const std::string& condition, const std::string& game,
          const std::string& spread, const std::string& qt, const std::string& ratio,
          const std::string& target, const char* verdict) {
-    std::printf("ROW\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", figure.c_str(), condition.c_str(),
-                game.c_str(), spread.c_str(), qt.c_str(), ratio.c_str(), target.c_str(), verdict);
+    std::printf("ROW\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", figure.c_str(), condition.c_str(), game.c_str(),
+                spread.c_str(), qt.c_str(), ratio.c_str(), target.c_str(), verdict);
     std::fflush(stdout);
 }
 
@@ -330,8 +329,7 @@ int main(int argc, char** argv) {
     }
     signal(SIGALRM, onAlarm);
     if (!wineApp.empty()) return versusWine(wineApp, wineBare, runs);
-    if (platform == "xcb" && !std::getenv("DISPLAY"))
-        fail("xcb needs DISPLAY (run.sh starts Xvfb)");
+    if (platform == "xcb" && !std::getenv("DISPLAY")) fail("xcb needs DISPLAY (run.sh starts Xvfb)");
 
     char dirTemplate[] = "/tmp/quillory-startup-XXXXXX";
     if (!mkdtemp(dirTemplate)) fail("no temporary folder");
@@ -347,31 +345,15 @@ int main(int argc, char** argv) {
     runOnce(QUILLORY_BARE_EXE, platform, outPath, logPath, "--game-fonts");
     std::vector<Sample> game, bare, fonts;
     for (int r = 0; r < runs; ++r) {
-        auto runGame = [&] {
-            game.push_back(runOnce(QUILLORY_GAME_EXE, platform, outPath, logPath));
-        };
-        auto runBare = [&] {
-            bare.push_back(runOnce(QUILLORY_BARE_EXE, platform, outPath, logPath));
-        };
+        auto runGame = [&] { game.push_back(runOnce(QUILLORY_GAME_EXE, platform, outPath, logPath)); };
+        auto runBare = [&] { bare.push_back(runOnce(QUILLORY_BARE_EXE, platform, outPath, logPath)); };
         auto runFonts = [&] {
             fonts.push_back(runOnce(QUILLORY_BARE_EXE, platform, outPath, logPath, "--game-fonts"));
         };
         switch (r % 3) {
-            case 0:
-                runGame();
-                runBare();
-                runFonts();
-                break;
-            case 1:
-                runBare();
-                runFonts();
-                runGame();
-                break;
-            default:
-                runFonts();
-                runGame();
-                runBare();
-                break;
+        case 0: runGame(); runBare(); runFonts(); break;
+        case 1: runBare(); runFonts(); runGame(); break;
+        default: runFonts(); runGame(); runBare(); break;
         }
     }
     ::unlink(outPath.c_str());
@@ -390,20 +372,17 @@ int main(int argc, char** argv) {
     const auto fStart = pick(fonts, &Sample::startupMs), fPeak = pick(fonts, &Sample::peakMB);
 
     for (std::size_t i = 0; i < game.size(); ++i)
-        std::fprintf(
-            stderr,
-            "%s run %zu: game %.1f ms %.2f MB, bare %.1f ms %.2f MB, bare+fonts %.1f ms %.2f MB\n",
-            platform.c_str(), i + 1, gStart[i], gPeak[i], bStart[i], bPeak[i], fStart[i], fPeak[i]);
+        std::fprintf(stderr, "%s run %zu: game %.1f ms %.2f MB, bare %.1f ms %.2f MB, bare+fonts %.1f ms %.2f MB\n",
+                     platform.c_str(), i + 1, gStart[i], gPeak[i], bStart[i], bPeak[i], fStart[i], fPeak[i]);
 
     const std::string cond = platform + ", n=" + std::to_string(runs);
     const double ratio = median(gStart) / median(bStart);
     row("start-up to Question 1 painted", cond, f(median(gStart), 1) + " ms",
         "p10-p90 " + f(rankOf(gStart, 0.1), 1) + "-" + f(rankOf(gStart, 0.9), 1) + "; bare " +
             f(rankOf(bStart, 0.1), 1) + "-" + f(rankOf(bStart, 0.9), 1),
-        f(median(bStart), 1) + " ms", f(ratio, 2) + " x", "<= 1.2 x bare",
-        ratio <= 1.2 ? "met" : "MISSED");
-    row("  (to the paint event)", cond, f(median(gPaint), 1) + " ms", "-",
-        f(median(bPaint), 1) + " ms", f(median(gPaint) / median(bPaint), 2) + " x", "-", "-");
+        f(median(bStart), 1) + " ms", f(ratio, 2) + " x", "<= 1.2 x bare", ratio <= 1.2 ? "met" : "MISSED");
+    row("  (to the paint event)", cond, f(median(gPaint), 1) + " ms", "-", f(median(bPaint), 1) + " ms",
+        f(median(gPaint) / median(bPaint), 2) + " x", "-", "-");
     row("  (bare window + the game's texts and fonts)", cond, f(median(gStart), 1) + " ms",
         "p10-p90 " + f(rankOf(fStart, 0.1), 1) + "-" + f(rankOf(fStart, 0.9), 1),
         f(median(fStart), 1) + " ms", f(median(gStart) / median(fStart), 2) + " x", "-", "-");
