@@ -3,8 +3,9 @@
 # MinGW-w64 against the Qt that tools/windows/qt.sh builds (once; cached),
 # with warnings as errors; runs engine_tests.exe and ui_tests.exe under Wine
 # (offscreen); plays a round of the real game under Wine on Xvfb
-# (tools/windows/wine-play.sh); and installs, starts and uninstalls the
-# installer in a fresh Wine prefix (tools/windows/installer-check.sh).
+# (tools/windows/wine-play.sh); and runs the installer for every user, over
+# the running game, for the current user and over an older install, each in
+# a fresh Wine prefix (tools/windows/installer-check.sh).
 # Prints the time of each part and the sizes of what a user downloads.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
