@@ -1,16 +1,18 @@
 // Preloaded into a program under measurement (LD_PRELOAD), so that the real
 // executable runs unchanged. It registers itself with the application object
 // when that is constructed, watches every paint event, and at the first
-// paint of a label reading "Question 1" writes the time (CLOCK_MONOTONIC) and
-// the peak resident set to the file named by QUILLORY_PROBE_OUT, then leaves
-// the process at once.
-#include <fcntl.h>
-#include <time.h>
-#include <unistd.h>
-
+// paint of a label reading "Question 1" writes the time (the monotonic clock)
+// and the peak resident set to the file named by QUILLORY_PROBE_OUT, then
+// leaves the process at once.
+//
+// Windows has no preloading: there the same probe is built as a Qt generic
+// plugin (QUILLORY_PROBE_PLUGIN), which QGuiApplication loads at its start
+// when QT_QPA_GENERIC_PLUGINS names it. Its clock is Windows' own, so whoever
+// times it there takes the moment the file is closed instead.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,10 +21,10 @@
 
 namespace {
 
+// steady_clock is CLOCK_MONOTONIC on Linux, the clock bench_startup reads.
 double monotonicMs() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration<double, std::milli>(now).count();
 }
 
 using bench::statusKiB;
@@ -52,14 +54,10 @@ private:
         const long peak = statusKiB("VmHWM:");
         const long resident = statusKiB("VmRSS:");
         if (const char* path = std::getenv("QUILLORY_PROBE_OUT")) {
-            const int fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            if (fd >= 0) {
-                char buf[256];
-                const int n = std::snprintf(buf, sizeof buf,
-                                            "paint_ms %.3f\ndone_ms %.3f\nhwm_kib %ld\nrss_kib %ld\n",
-                                            paintAt_, doneAt, peak, resident);
-                if (n > 0) (void)!::write(fd, buf, static_cast<std::size_t>(n));
-                ::close(fd);
+            if (std::FILE* out = std::fopen(path, "w")) {
+                std::fprintf(out, "paint_ms %.3f\ndone_ms %.3f\nhwm_kib %ld\nrss_kib %ld\n",
+                             paintAt_, doneAt, peak, resident);
+                std::fclose(out);
             }
         }
         std::_Exit(0);
@@ -69,11 +67,32 @@ private:
     double paintAt_ = 0;
 };
 
-void installProbe() {
-    QCoreApplication* app = QCoreApplication::instance();
-    app->installEventFilter(new FirstQuestionProbe(app));
+QObject* installProbe(QObject* parent) {
+    auto* probe = new FirstQuestionProbe(parent);
+    QCoreApplication::instance()->installEventFilter(probe);
+    return probe;
 }
 
 }  // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(installProbe)
+#ifdef QUILLORY_PROBE_PLUGIN
+#include <QGenericPlugin>
+
+class StartupProbePlugin final : public QGenericPlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "startup_probe.json")
+
+public:
+    // The application deletes the objects of its generic plugins itself.
+    QObject* create(const QString&, const QString&) override { return installProbe(nullptr); }
+};
+
+#include "startup_probe.moc"
+#else
+namespace {
+void installProbeInApp() {
+    installProbe(QCoreApplication::instance());
+}
+}  // namespace
+Q_COREAPP_STARTUP_FUNCTION(installProbeInApp)
+#endif

@@ -1,20 +1,40 @@
 #!/usr/bin/env bash
-# Time from starting the game to its window on the screen, the Linux build
-# against the Windows build under Wine, on the same Xvfb one after the other
-# (RUNS starts each, 5 unless given; the median is printed). Wine's first
-# start in a new prefix also builds its font cache: it is timed apart.
+# Start-up of the Linux build against the Windows build under Wine, on the
+# same Xvfb, in alternating rounds (RUNS, 10 unless given), timed by the
+# benchmarks' own watcher (bench_startup, startup_probe): from just before
+# the program is started to the first paint of Question 1 flushed to its
+# window, noticed by the probe inside the program (preloaded into the Linux
+# build; loaded by Qt as a generic plugin into the Windows build, through
+# the prefix's registry environment, the one route by which Wine hands a
+# program QT_* variables). The bare Qt window of the benchmarks runs beside
+# them on both, to tell Wine's cost from the game's. Prints every round, the
+# medians and the ratios.
+# Wine's first start in a new prefix also fills its caches: it is timed apart.
 #
-#   tools/windows/startup-compare.sh LINUX-BINARY WINDOWS-APP-FOLDER
+#   tools/windows/startup-compare.sh [LINUX-BUILD] [WINDOWS-BUILD]
+#     (defaults: build, build-win, both configured; the benchmark and the
+#      probe's Windows form are built here when missing)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-linux=$(realpath "$1")
-app=$(realpath "$2")
-runs=${RUNS:-5}
+linux_build=$(realpath "${1:-build}")
+win_build=$(realpath "${2:-build-win}")
+runs=${RUNS:-10}
+
+cmake --build "$linux_build" --target bench_startup >/dev/null
+# The benchmarks are off in a Windows build; of them only the probe has a
+# Windows form.
+cmake -S . -B "$win_build" -DQUILLORY_BENCH=ON >/dev/null
+cmake --build "$win_build" --target startup_probe bench_bare_window >/dev/null
 
 source tools/x_session.sh
 source tools/windows/wine_session.sh
 x_session_start 1024x768x24
 wine_session_start
+plugins="$(winepath -w "$win_build/probe-plugins");$(winepath -w "$win_build/Quillory")"
+for setting in "QT_PLUGIN_PATH=$plugins" QT_QPA_GENERIC_PLUGINS=quillory-probe; do
+  timeout 60 wine reg add 'HKCU\Environment' /v "${setting%%=*}" /t REG_SZ /f /d "${setting#*=}" >/dev/null 2>&1 ||
+    { echo "startup: could not set ${setting%%=*} in the prefix"; exit 1; }
+done
 # One server for every start, as Windows keeps its own running (the one
 # wineboot started ends first).
 timeout 30 wineserver -w || true
@@ -22,27 +42,5 @@ wineserver -p
 export XDG_RUNTIME_DIR=$WINE_SESSION_DIR/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# one_start COMMAND...: prints the milliseconds until the window is mapped.
-one_start() {
-  local t0 t1 pid win
-  t0=${EPOCHREALTIME/[.,]/}
-  "$@" >/dev/null 2>&1 &
-  pid=$!
-  win=$(x_wait_window '^Quillory$' 120) || { x_stop_process "$pid"; echo "no window" >&2; return 1; }
-  t1=${EPOCHREALTIME/[.,]/}
-  xdotool windowfocus --sync "$win" 2>/dev/null || true
-  xdotool key alt+F4
-  x_poll 30 x_gone "$pid" || x_stop_process "$pid"
-  x_wait_no_window '^Quillory$' 10 || true
-  echo $(((t1 - t0) / 1000))
-}
-median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'; }
-
-first=$(one_start wine "$app/quillory.exe")
-wine_times=() linux_times=()
-for _ in $(seq "$runs"); do
-  linux_times+=("$(QT_QPA_PLATFORM=xcb one_start "$linux")")
-  wine_times+=("$(one_start wine "$app/quillory.exe")")
-done
-echo "startup: Linux build ${linux_times[*]} ms, median $(median "${linux_times[@]}") ms"
-echo "startup: under Wine   ${wine_times[*]} ms, median $(median "${wine_times[@]}") ms (first start in a new prefix: $first ms)"
+"$linux_build/bench/bench_startup" --versus-wine "$win_build/Quillory" \
+  --wine-bare "$win_build/bench/bench_bare_window.exe" --runs "$runs" 2>&1 | sed 's/^/startup: /'

@@ -10,9 +10,22 @@
 # prefix: not in the home folder, the temporary folder, the game's folder or
 # the source tree.
 #
+# Home and /tmp are watched through an overlay where the kernel allows one
+# (a mount namespace of the round's own, a tmpfs as the upper layer): what is
+# written there lands in the layer, listed afterwards. Where it does not
+# (no namespace without root; kernels that refuse a tmpfs as an upper layer),
+# the whole Wine of the round runs with a private HOME and TMPDIR, listed
+# afterwards. One line says which watch was used, and a failure of the
+# watch itself is reported as the check's fault, with its reason.
+#
 #   tools/windows/wine-play.sh [APP-FOLDER] [OUTDIR]
 #     (defaults: build-win/Quillory, build-win/wine-play)
 # STARTUP_LOG=file appends the time from starting quillory.exe to its window.
+# QUILLORY_REFUSE_OVERLAY=all makes every overlay mount carry an option the
+# kernel refuses, as the kernels that refuse a tmpfs upper layer do (the
+# private HOME and TMPDIR are then used); =round refuses only the round's
+# own mount, after the trial one passed (the check then fails as its own
+# fault). Both only prove these paths.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD
@@ -25,10 +38,54 @@ serif_bold=/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf
 source tools/x_session.sh
 source tools/windows/wine_session.sh
 x_session_start 1024x768x24
+
+# overlay_run LAYERS REFUSE COMMAND...: in a mount namespace of its own,
+# mounts a tmpfs on LAYERS and an overlay over home and /tmp whose upper
+# layers lie there, then runs COMMAND. A mount that fails prints
+# "overlay: REASON" and exits 99. The layers are reached through the working
+# folder (COMMAND starts there too), since the overlay over home or /tmp may
+# come to cover their path. Run in a subshell: it becomes the namespace's
+# shell.
+overlay_run() {
+  exec unshare --mount --propagation private sh -c '
+    layers=$1 refuse=$2; shift 2
+    why=$(mount -t tmpfs layers "$layers" 2>&1) || { echo "overlay: $why"; exit 99; }
+    cd -P "$layers" || exit 99
+    for d in "$HOME" /tmp; do
+      mkdir -p "./$d/up" "./$d/work"
+      why=$(mount -t overlay overlay \
+        -o "lowerdir=$d,upperdir=/proc/self/cwd/$d/up,workdir=/proc/self/cwd/$d/work$refuse" "$d" 2>&1) ||
+        { echo "overlay: $why"; exit 99; }
+    done
+    exec "$@"' sh "$@"
+}
+refuse_all= refuse_round=
+case ${QUILLORY_REFUSE_OVERLAY:-} in
+  all) refuse_all=,quillory_refused refuse_round=,quillory_refused ;;
+  round) refuse_round=,quillory_refused ;;
+esac
+
+# The watch is chosen before the prefix is made, so that a private home is
+# the one Wine links the user's folders to.
+watch=overlay
+probe=$(mktemp -d "$out/overlay-trial.XXXXXX")
+why=$(overlay_run "$probe" "$refuse_all" true 2>&1) || watch=private
+rmdir "$probe" 2>/dev/null || true
+if [ $watch = private ]; then
+  why=$(printf '%s\n' "${why:-unshare: no mount namespace}" | head -n1 | sed 's/^overlay: //')
+  private=$(mktemp -d "$out/private.XXXXXX")
+  x_on_exit 'rm -rf "$private"'
+  mkdir "$private/home" "$private/tmp"
+  export HOME=$private/home TMPDIR=$private/tmp
+  unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME
+  echo "wine-play: watching a private HOME and TMPDIR (no overlay over home and /tmp here: $why)"
+else
+  echo "wine-play: watching home and /tmp through an overlay of the round's own"
+fi
+
 # The prefix lies beside the photographs, away from /tmp (see below).
 WINE_SESSION_PARENT=$out wine_session_start
 
-unset QT_QPA_PLATFORM
 # Qt's Windows plugin asks Direct3D about the graphics card at start; under
 # Wine that runs on the host's Mesa, which would keep a shader cache in
 # ~/.cache. That cache is the host driver's (on Windows the GPU driver keeps
@@ -39,31 +96,25 @@ tree_before=$(cd "$root" && git status --porcelain)
 sleep 1  # file times have a resolution of their own
 touch "$marker"
 
-# Home and /tmp are shared with the rest of the machine. Where a mount
-# namespace can be had (as root), the game sees both through an overlay, so
-# that whatever it writes there lands in a layer of its own, listed when it
-# has ended; Wine's server then starts in there, so the one that made the
-# prefix stops first. (The prefix lies outside both.)
+# Under the overlay, Wine's server starts again inside the namespace, so the
+# one that made the prefix stops first. (The prefix lies outside both.)
 layers=
-if unshare --mount --propagation private true 2>/dev/null; then
+if [ $watch = overlay ]; then
   layers=$WINE_SESSION_DIR/layers
   mkdir -p "$layers"
   timeout 30 wineserver -w || true
 fi
 started=${EPOCHREALTIME/[.,]/}
 if [ -n "$layers" ]; then
-  (cd "$WINE_SESSION_DIR" && exec unshare --mount --propagation private sh -c '
-    app=$1 layers=$2
-    mount -t tmpfs layers "$layers" || exit 99
-    for d in "$HOME" /tmp; do
-      mkdir -p "$layers/$d/up" "$layers/$d/work"
-      mount -t overlay overlay -o "lowerdir=$d,upperdir=$layers/$d/up,workdir=$layers/$d/work" "$d" || exit 99
-    done
+  # The list goes out through fd 3, opened before the overlays cover anything.
+  (overlay_run "$layers" "$refuse_round" sh -c '
+    session=$1 app=$2
     trap "wineserver -k; exit 143" TERM INT
-    wine "$app/quillory.exe" & wait $!; status=$?
+    (cd "$session" && exec wine "$app/quillory.exe") & wait $!; status=$?
     wineserver -w
-    for d in "$HOME" /tmp; do (cd "$layers/$d/up" && find . -mindepth 1 | sed "s|^\.|$d|"); done >"$layers.list"
-    exit $status' sh "$app" "$layers" >"$WINE_SESSION_DIR/game.log" 2>&1) &
+    for d in "$HOME" /tmp; do (cd -P "./$d/up" && find . -mindepth 1 | sed "s|^\.|$d|"); done >&3
+    echo "(listed)" >&3
+    exit $status' sh "$WINE_SESSION_DIR" "$app" >"$WINE_SESSION_DIR/game.log" 2>&1 3>"$layers.list") &
 else
   (cd "$WINE_SESSION_DIR" && exec wine "$app/quillory.exe" >"$WINE_SESSION_DIR/game.log" 2>&1) &
 fi
@@ -75,7 +126,22 @@ fail() {
   [ ! -s "$WINE_SESSION_DIR/game.log" ] || { echo "--- Wine's output:"; tail -n 20 "$WINE_SESSION_DIR/game.log"; }
   exit 1
 }
-win=$(x_wait_window '^Quillory$' 120) || fail "no window named Quillory"
+# The check's own fault: its watch could not be set up. Not the game's.
+check_fault() {
+  echo "FAIL (a fault of the check, not of the game): $*"
+  exit 1
+}
+window_or_gone() { xdotool search --onlyvisible --name '^Quillory$' >/dev/null 2>&1 || x_gone "$game"; }
+x_poll 120 window_or_gone || fail "no window named Quillory"
+if x_gone "$game"; then
+  status=0
+  wait "$game" || status=$?
+  game=
+  reason=$(sed -n 's/^overlay: //p' "$WINE_SESSION_DIR/game.log" | head -n1)
+  [ -z "$reason" ] || check_fault "the overlay over home and /tmp could not be mounted for the round: $reason"
+  fail "the game ended (status $status) before its window showed"
+fi
+win=$(x_wait_window '^Quillory$' 10) || fail "no window named Quillory"
 shown=${EPOCHREALTIME/[.,]/}
 echo "wine-play: window after $(((shown - started) / 1000)) ms"
 [ -z "${STARTUP_LOG:-}" ] || echo "$(((shown - started) / 1000))" >>"$STARTUP_LOG"
@@ -173,22 +239,29 @@ wine_wait_idle 30 || true
 
 # Nothing written outside the prefix. Wine's server keeps its socket and lock
 # in a folder of the temporary folder: that is Wine's, not the game's.
-wine_server='^/tmp/(\.wine-[0-9]+|wine-[A-Za-z0-9]+)(/server-[0-9a-f-]+(/(lock|socket))?)?$'
+wine_server='^(/tmp|\$TMPDIR)/(\.wine-[0-9]+|wine-[A-Za-z0-9]+)(/server-[0-9a-f-]+(/(lock|socket))?)?$'
 written=$( {
   find "$app" -newer "$marker"
   find "$root" \( -path "$root/.git" -o -path "$root/build" -o -path "$root/build-*" \) -prune -o \
     -newer "$marker" -print
-  if [ -n "$layers" ]; then
-    [ -f "$layers.list" ] || echo "(the home and /tmp layers were not listed)"
-    grep -v -E "$wine_server" "$layers.list" || true
+  if [ $watch = overlay ]; then
+    grep -q -x '(listed)' "$layers.list" || echo "(the home and /tmp layers were not listed)"
+    # Where the tree itself lies in home or /tmp, the prefix and the folders
+    # above it are seen through the overlay: they are Wine's.
+    grep -v -x -e '(listed)' "$layers.list" | grep -v -E "$wine_server" |
+      awk -v prefix="$WINEPREFIX" '$0 != prefix && index($0, prefix "/") != 1 && index(prefix, $0 "/") != 1' || true
+  else
+    { (cd "$private/home" && find . -mindepth 1 -newer "$marker" | sed 's|^\.|~|')
+      (cd "$private/tmp" && find . -mindepth 1 -newer "$marker" | sed 's|^\.|$TMPDIR|'); } |
+      grep -v -E "$wine_server" || true
   fi
 } | sort)
 [ -z "$written" ] || fail "files written outside Wine's prefix:
 $written"
 [ "$(cd "$root" && git status --porcelain)" = "$tree_before" ] || fail "the source tree changed"
-if [ -n "$layers" ]; then
-  echo "wine-play: nothing written outside the prefix (home, /tmp, the game's folder, the tree)"
+if [ $watch = overlay ]; then
+  echo "wine-play: nothing written outside the prefix (home and /tmp through the overlay, the game's folder, the tree)"
 else
-  echo "wine-play: nothing written in the game's folder or the tree (no mount namespace here to watch home and /tmp)"
+  echo "wine-play: nothing written outside the prefix (the private HOME and TMPDIR, the game's folder, the tree)"
 fi
 echo "photographs in $out: $(cd "$out" && ls *.png | tr '\n' ' ')"

@@ -10,6 +10,8 @@
 # Every prefix is new and private (a temporary folder), so checks on a shared
 # machine neither meet nor inherit each other's state; it is removed at exit.
 # Wine's Mono and Gecko installers are refused, and its debug output is off.
+# Its menu builder is off too: it would copy every Start-menu entry a check
+# makes (the installer's) into the desktop menus of the real home folder.
 
 # wine_session_start: makes the prefix (wineboot, ~10-20 s) and keeps one
 # wineserver running for it until exit. WINE_SESSION_DIR holds the prefix
@@ -19,7 +21,7 @@
 wine_session_start() {
   WINE_SESSION_DIR=$(mktemp -d "${WINE_SESSION_PARENT:-${TMPDIR:-/tmp}}/wine.XXXXXX")
   export WINEPREFIX=$WINE_SESSION_DIR/prefix WINEARCH=win64 WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   x_on_exit "wine_session_stop"
   if ! timeout 180 wineboot -i >"$WINE_SESSION_DIR/wineboot.log" 2>&1; then
     echo "wine_session: wineboot failed:" >&2
