@@ -138,6 +138,21 @@ lap "tests passed under Wine"
 
 timeout 300 bash tools/windows/wine-play.sh "$build/Quillory" "$build/wine-play"
 lap "the round played under Wine"
+# A German desktop's round: Wine takes the user's language from the locale,
+# and the game its catalogue from the user's display languages. The same
+# round, photographed into wine-play-de; the Operator heading must not be
+# the English one.
+LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 LANGUAGE= \
+  timeout 300 bash tools/windows/wine-play.sh "$build/Quillory" "$build/wine-play-de"
+heading() { convert "$1" -crop 129x25+152+176 +repage -colorspace gray -threshold 50% "$2"; }
+heading "$build/wine-play/window-right.png" "$build/wine-play/heading.png"
+heading "$build/wine-play-de/window-right.png" "$build/wine-play-de/heading.png"
+differing=$(compare -metric AE "$build/wine-play/heading.png" "$build/wine-play-de/heading.png" null: 2>&1 || true)
+if ! [[ ${differing%%.*} =~ ^[0-9]+$ ]] || [ "${differing%%.*}" -lt 50 ]; then
+  echo "windows: the round on a German desktop showed the English heading ($differing pixels differ)"
+  exit 1
+fi
+lap "the round played in German under Wine ($differing pixels of the heading differ from English)"
 timeout 300 bash tools/windows/wine-scaling.sh "$build/Quillory" "$build/wine-play"
 lap "display scaling checked"
 
