@@ -143,6 +143,7 @@ lap "the round played under Wine"
 # round, photographed into wine-play-de; the Operator heading must not be
 # the English one.
 LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 LANGUAGE= \
+  SUMMARY_TITLE=$(python3 tools/catalogue_text.py translations/quillory_de.ts Summary) \
   timeout 300 bash tools/windows/wine-play.sh "$build/Quillory" "$build/wine-play-de"
 heading() { convert "$1" -crop 129x25+152+176 +repage -colorspace gray -threshold 50% "$2"; }
 heading "$build/wine-play/window-right.png" "$build/wine-play/heading.png"

@@ -20,6 +20,8 @@
 #
 #   tools/windows/wine-play.sh [APP-FOLDER] [OUTDIR]
 #     (defaults: build-win/Quillory, build-win/wine-play)
+# SUMMARY_TITLE names the summary window in the desktop's language
+# ("Summary" by default).
 # STARTUP_LOG=file appends the time from starting quillory.exe to its window.
 # QUILLORY_REFUSE_OVERLAY=all makes every overlay mount carry an option the
 # kernel refuses, as the kernels that refuse a tmpfs upper layer do (the
@@ -34,6 +36,7 @@ out=$(realpath -m "${2:-build-win/wine-play}")
 mkdir -p "$out"
 rm -f "$out"/*.png
 serif_bold=/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf
+summary_title=${SUMMARY_TITLE:-Summary}
 
 source tools/x_session.sh
 source tools/windows/wine_session.sh
@@ -215,14 +218,14 @@ shot time-out
 
 # End Game: the wide button across the window, 5640 twips down.
 xdotool mousemove --window "$win" 308 389 click 1
-summary=$(x_wait_window '^Summary$' 20) || fail "End Game showed no summary"
+summary=$(x_wait_window "^$summary_title\$" 20) || fail "End Game showed no summary"
 x_wait_settled "$summary" >/dev/null || fail "the summary never finished drawing"
 shot summary
 import -window "$summary" "$out/window-summary.png"
 
 # Play Again, in the summary window: the summary goes, the game comes back.
 xdotool mousemove --window "$summary" 150 301 click 1
-x_wait_no_window '^Summary$' 20 || fail "Play Again left the summary open"
+x_wait_no_window "^$summary_title\$" 20 || fail "Play Again left the summary open"
 win=$(x_wait_window '^Quillory$' 20) || fail "Play Again showed no game window"
 xdotool windowfocus --sync "$win" 2>/dev/null || true
 x_wait_settled "$win" >/dev/null || fail "the new game never finished drawing"
