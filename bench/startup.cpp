@@ -242,24 +242,19 @@ int versusWine(const std::string& appFolder, const std::string& bareExe, int run
     };
     const std::string windowsPath = windows(dir + "/" + name);
 
-    auto runLinux = [&] {
+    auto runLinuxProgram = [&](const char* program) {
         return untilProbeWrote(
-            {QUILLORY_GAME_EXE},
+            {program},
             {"QT_QPA_PLATFORM=xcb", std::string("LD_PRELOAD=") + QUILLORY_PROBE_SO,
              "QUILLORY_PROBE_OUT=" + dir + "/" + name},
             dir, name, logPath);
     };
+    auto runLinux = [&] { return runLinuxProgram(QUILLORY_GAME_EXE); };
     auto runWine = [&] {
         return untilProbeWrote({"wine", appFolder + "/quillory.exe"},
                                {"QUILLORY_PROBE_OUT=" + windowsPath}, dir, name, logPath);
     };
-    auto runLinuxBare = [&] {
-        return untilProbeWrote(
-            {QUILLORY_BARE_EXE},
-            {"QT_QPA_PLATFORM=xcb", std::string("LD_PRELOAD=") + QUILLORY_PROBE_SO,
-             "QUILLORY_PROBE_OUT=" + dir + "/" + name},
-            dir, name, logPath);
-    };
+    auto runLinuxBare = [&] { return runLinuxProgram(QUILLORY_BARE_EXE); };
     // The game's folder holds the Qt it needs (WINEPATH) and its plugins
     // (QT_PLUGIN_PATH, set by the caller, names it too).
     auto runWineBare = [&] {
