@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRawFont>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -624,9 +625,11 @@ struct Fitter {
         const int square = b->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, b).width();
         const int gap = b->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &opt, b);
         const int roomW = (b->width() - square - gap) * scale;
-        const QFont f = windows::captionFontToFit(scaled(b->font(), scale), b->text(), QSize(roomW, b->height() * scale));
-        const QRect need = QFontMetrics(f).boundingRect(QRect(0, 0, roomW, 100000),
-                                                        Qt::AlignLeft | Qt::TextWordWrap, b->text());
+        // Drawn in the language's own direction, as the game lays it out.
+        const Qt::LayoutDirection direction = QLocale(language).textDirection();
+        const QFont f = windows::captionFontToFit(scaled(b->font(), scale), b->text(),
+                                                  QSize(roomW, b->height() * scale), direction);
+        const QSize need = windows::captionNeed(f, b->text(), roomW, direction);
         // The floor is the box's at scale 1; here the font carries the scale.
         const double belowFloor = std::max(1.0, windows::kSmallestCaptionPoints * scale / f.pointSizeF());
         add(b->objectName(), b->text(), need.width() * belowFloor, roomW, need.height(), b->height() * scale, f,

@@ -9,12 +9,21 @@
 
 namespace windows {
 
-QFont captionFontToFit(const QFont& font, const QString& caption, QSize room) {
+QSize captionNeed(const QFont& font, const QString& caption, int width, Qt::LayoutDirection direction) {
+    const QFontMetrics fm(font);
+    QSize need = fm.boundingRect(QRect(0, 0, width, 100000), Qt::AlignLeft | Qt::TextWordWrap, caption).size();
+    // Right to left, Qt sets the blank a line was wrapped at on the line's
+    // right, its leading edge: the words move over by a blank's width.
+    if (direction == Qt::RightToLeft && need.height() > fm.height())
+        need.rwidth() += fm.horizontalAdvance(QLatin1Char(' '));
+    return need;
+}
+
+QFont captionFontToFit(const QFont& font, const QString& caption, QSize room, Qt::LayoutDirection direction) {
     constexpr double kSmallest = kSmallestCaptionPoints;
-    constexpr int kFlags = Qt::AlignLeft | Qt::TextWordWrap;
     QFont f = font;
     auto fits = [&] {
-        const QRect need = QFontMetrics(f).boundingRect(QRect(QPoint(0, 0), QSize(room.width(), 100000)), kFlags, caption);
+        const QSize need = captionNeed(f, caption, room.width(), direction);
         return need.width() <= room.width() && need.height() <= room.height();
     };
     while (f.pointSizeF() > kSmallest && !fits()) f.setPointSizeF(std::max(kSmallest, f.pointSizeF() * 0.94));
@@ -56,7 +65,7 @@ void CheckBox::paintEvent(QPaintEvent*) {
     const QRect textRect = QStyle::visualRect(
         opt.direction, rect(),
         QRect(square.right() + 1 + gap, 0, width() - square.right() - 1 - gap, height()));
-    p.setFont(captionFontToFit(font(), text(), textRect.size()));
+    p.setFont(captionFontToFit(font(), text(), textRect.size(), opt.direction));
     style()->drawItemText(&p, textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
                           palette(), isEnabled(), text(), QPalette::WindowText);
     if (hasFocus()) {

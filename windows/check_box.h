@@ -17,10 +17,13 @@ protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
+// What the caption needs, wrapped into `width` and drawn in `direction`.
+QSize captionNeed(const QFont& font, const QString& caption, int width, Qt::LayoutDirection direction);
+
 // The caption's font: the box's own, or, where the caption wrapped in it is
 // taller or wider than `room` (a script whose lines stand taller, a long
 // word), the largest smaller one in which it fits, down to 9 points.
 inline constexpr double kSmallestCaptionPoints = 9.0;
-QFont captionFontToFit(const QFont& font, const QString& caption, QSize room);
+QFont captionFontToFit(const QFont& font, const QString& caption, QSize room, Qt::LayoutDirection direction);
 
 }  // namespace windows
